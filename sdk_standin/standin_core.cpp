@@ -1,0 +1,266 @@
+// State of the stand-in SDK: the call journal, the chosen completions, the
+// buffer text, registered listeners and a worker thread that completes
+// operations later, as the real SDK does from its network thread.
+
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+
+#include "sdk/zel_sdk.h"
+#include "standin_control.h"
+
+namespace zel_standin {
+namespace {
+
+struct State {
+  std::mutex mutex;
+  std::vector<Call> journal;
+  int result = 0;
+  Completion completion;
+  ReadMemberListCompletion read_member_list_completion;
+  std::string buffer_text;
+  std::string sdk_version = "0.0.0-standin";
+  uint64_t server_time = 0;
+  std::map<std::string, Listener> listeners;
+};
+
+State& state() {
+  static State* const instance = new State();
+  return *instance;
+}
+
+// A single worker thread with a FIFO queue. Detached and never destroyed, so
+// late tasks at process exit find it alive.
+class Worker {
+ public:
+  Worker() {
+    std::thread([this] { Run(); }).detach();
+  }
+
+  void Post(std::function<void()> task) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    tasks_.push_back(std::move(task));
+    ++posted_;
+    wake_.notify_all();
+  }
+
+  void WaitIdle() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const uint64_t target = posted_;
+    idle_.wait(lock, [&] { return done_ >= target; });
+  }
+
+ private:
+  void Run() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return !tasks_.empty(); });
+      std::function<void()> task = std::move(tasks_.front());
+      tasks_.pop_front();
+      lock.unlock();
+      task();
+      lock.lock();
+      ++done_;
+      idle_.notify_all();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable idle_;
+  std::deque<std::function<void()>> tasks_;
+  uint64_t posted_ = 0;
+  uint64_t done_ = 0;
+};
+
+Worker& worker() {
+  static Worker* const instance = new Worker();
+  return *instance;
+}
+
+void Dispatch(CompletionMode mode, std::function<void()> task) {
+  switch (mode) {
+    case CompletionMode::kNone:
+      return;
+    case CompletionMode::kImmediate:
+      task();
+      return;
+    case CompletionMode::kWorker:
+      worker().Post(std::move(task));
+      return;
+  }
+}
+
+}  // namespace
+
+void Reset() {
+  WaitForWorker();
+  State& s = state();
+  std::lock_guard<std::mutex> lock(s.mutex);
+  s.journal.clear();
+  s.result = 0;
+  s.completion = Completion();
+  s.read_member_list_completion = ReadMemberListCompletion();
+  s.buffer_text.clear();
+  s.sdk_version = "0.0.0-standin";
+  s.server_time = 0;
+  s.listeners.clear();
+}
+
+std::vector<Call> Journal() {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  return state().journal;
+}
+
+std::vector<Call> CallsOf(const std::string& function) {
+  std::vector<Call> calls;
+  for (Call& call : Journal()) {
+    if (call.function == function) calls.push_back(std::move(call));
+  }
+  return calls;
+}
+
+void SetResult(int result) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().result = result;
+}
+
+void SetCompletion(const Completion& completion) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().completion = completion;
+}
+
+void SetReadMemberListCompletion(const ReadMemberListCompletion& completion) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().read_member_list_completion = completion;
+}
+
+void SetBufferText(const std::string& bytes) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().buffer_text = bytes;
+}
+
+void SetSdkVersion(const std::string& version) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().sdk_version = version;
+}
+
+void SetServerTime(uint64_t server_time) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().server_time = server_time;
+}
+
+std::optional<Listener> RegisteredListener(const std::string& registration) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  const auto found = state().listeners.find(registration);
+  if (found == state().listeners.end()) return std::nullopt;
+  return found->second;
+}
+
+void RunOnWorker(std::function<void()> task) { worker().Post(std::move(task)); }
+
+void WaitForWorker() { worker().WaitIdle(); }
+
+namespace detail {
+
+Argument Arg(const char* text) {
+  Argument arg;
+  arg.bits = reinterpret_cast<uintptr_t>(text);
+  if (text != nullptr) arg.text = text;
+  return arg;
+}
+
+Argument Arg(char* buffer) {
+  Argument arg;
+  arg.bits = reinterpret_cast<uintptr_t>(buffer);
+  return arg;
+}
+
+Argument Arg(int64_t value) { return Argument{static_cast<uint64_t>(value), std::nullopt}; }
+Argument Arg(uint64_t value) { return Argument{value, std::nullopt}; }
+Argument Arg(int32_t value) {
+  return Argument{static_cast<uint64_t>(static_cast<int64_t>(value)), std::nullopt};
+}
+Argument Arg(bool value) { return Argument{value ? 1u : 0u, std::nullopt}; }
+
+void Record(const char* function, std::vector<Argument> args, const void* callback,
+            const void* user_data) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().journal.push_back(Call{function, std::move(args), callback, user_data});
+}
+
+int Operation(const char* function, std::vector<Argument> args, const void* callback,
+              const void* user_data) {
+  Record(function, std::move(args), callback, user_data);
+  Completion completion;
+  int result;
+  {
+    std::lock_guard<std::mutex> lock(state().mutex);
+    completion = state().completion;
+    result = state().result;
+  }
+  if (callback != nullptr) {
+    const auto complete = reinterpret_cast<ZelCommCallback>(const_cast<void*>(callback));
+    Dispatch(completion.mode, [complete, completion, user_data] {
+      complete(completion.code, completion.desc.c_str(),
+               completion.null_json_params ? nullptr : completion.json_params.c_str(), user_data);
+    });
+  }
+  return result;
+}
+
+int ReadMemberListOperation(const char* function, std::vector<Argument> args, const void* callback,
+                            const void* user_data) {
+  Record(function, std::move(args), callback, user_data);
+  ReadMemberListCompletion completion;
+  int result;
+  {
+    std::lock_guard<std::mutex> lock(state().mutex);
+    completion = state().read_member_list_completion;
+    result = state().result;
+  }
+  if (callback != nullptr) {
+    const auto complete =
+        reinterpret_cast<ZelMsgGroupMessageReadMemberListCallback>(const_cast<void*>(callback));
+    Dispatch(completion.mode, [complete, completion, user_data] {
+      complete(completion.null_json_member_array ? nullptr : completion.json_member_array.c_str(),
+               completion.next_seq, completion.is_finished, user_data);
+    });
+  }
+  return result;
+}
+
+void FillBuffer(char* buffer) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  const std::string& text = state().buffer_text;
+  std::memcpy(buffer, text.data(), text.size() < 128 ? text.size() : 128);
+}
+
+int Result() {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  return state().result;
+}
+
+const char* SdkVersion() {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  return state().sdk_version.c_str();
+}
+
+uint64_t ServerTime() {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  return state().server_time;
+}
+
+int RegisterListener(const char* registration, const void* callback, const void* user_data) {
+  Record(registration, {}, callback, user_data);
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().listeners[registration] = Listener{callback, user_data};
+  return state().result;
+}
+
+}  // namespace detail
+}  // namespace zel_standin

@@ -1,0 +1,50 @@
+// Completion envelopes: the outcome of an operation, posted to Dart as an
+// "apiCallback" envelope that the Dart side matches to its call by user_data.
+
+#include "completion.h"
+
+#include "dart_delivery.h"
+#include "json/json.h"
+
+namespace {
+
+// Texts the SDK should never pass as null (desc, user_data) are read like the
+// result text: null becomes the empty string instead of a crash.
+json::Value TextOrEmpty(const void* text) {
+  return json::Value(text != nullptr ? static_cast<const char*>(text) : "");
+}
+
+}  // namespace
+
+void DartZelCommonCallback(int32_t code, const char* desc, const char* json_params,
+                           const void* user_data) {
+  // Nothing may escape into the SDK's thread; an envelope that cannot be built
+  // is dropped.
+  try {
+    json::Object envelope;
+    envelope["code"] = json::Value(static_cast<int>(code));
+    envelope["desc"] = TextOrEmpty(desc);
+    envelope["user_data"] = TextOrEmpty(user_data);
+    envelope["callback"] = json::Value("apiCallback");
+    envelope["json_param"] = TextOrEmpty(json_params);
+    SendDataToDart(envelope);
+  } catch (...) {
+  }
+}
+
+void DartGetGroupMessageReadMemberListCallback(const char* json_group_member_array,
+                                               uint64_t next_seq, bool is_finished,
+                                               const void* user_data) {
+  try {
+    json::Object envelope;
+    envelope["code"] = json::Value(0);
+    envelope["desc"] = json::Value("");
+    envelope["user_data"] = TextOrEmpty(user_data);
+    envelope["callback"] = json::Value("apiCallback");
+    envelope["next_seq"] = json::Value(static_cast<unsigned long long>(next_seq));
+    envelope["is_finished"] = json::Value(is_finished);
+    envelope["json_param"] = TextOrEmpty(json_group_member_array);
+    SendDataToDart(envelope);
+  } catch (...) {
+  }
+}

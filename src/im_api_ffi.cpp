@@ -1,0 +1,188 @@
+// Delivery to Dart: the registry of Dart receive ports, posting of envelopes
+// with the base64 and error-envelope fallbacks, and the log line that reports
+// each delivery failure into the SDK's own log.
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "dart_api_dl.h"
+#include "dart_delivery.h"
+#include "json/json.h"
+#include "sdk/zel_sdk.h"
+#include "zelbridge.h"
+
+namespace {
+
+// Created once and never destroyed: SDK threads may still deliver while the
+// process exits, after static destructors have run.
+std::vector<Dart_Port>& send_port_list_ = *new std::vector<Dart_Port>();
+std::mutex& send_port_mutex_ = *new std::mutex();
+
+const char* const base64_chars[2] = {
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/",
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_",
+};
+const char base64_pad[2] = {'=', '.'};
+
+bool PostText(Dart_Port port, const std::string& text) {
+  // Posting before the Dart API is bound counts as refused.
+  if (Dart_PostCObject_DL == nullptr) return false;
+  Dart_CObject message;
+  message.type = Dart_CObject_kString;
+  message.value.as_string = text.c_str();
+  return Dart_PostCObject_DL(port, &message);
+}
+
+// Posts text to every registered port, never stopping early; true when at
+// least one port accepted it. With drop_refusing_ports, a port whose post
+// fails is removed from the registry.
+bool PostToEveryPort(const std::string& text, bool drop_refusing_ports) {
+  std::lock_guard<std::mutex> lock(send_port_mutex_);
+  bool accepted = false;
+  for (auto port = send_port_list_.begin(); port != send_port_list_.end();) {
+    const bool posted = PostText(*port, text);
+    accepted = accepted || posted;
+    if (!posted && drop_refusing_ports) {
+      port = send_port_list_.erase(port);
+    } else {
+      ++port;
+    }
+  }
+  return accepted;
+}
+
+bool NoPortRegistered() {
+  std::lock_guard<std::mutex> lock(send_port_mutex_);
+  return send_port_list_.empty();
+}
+
+// The envelope's "user_data" text for log lines; empty when it is missing or
+// not a string.
+std::string UserDataForLog(const json::Object& envelope) {
+  const auto member = envelope.find("user_data");
+  if (member == envelope.end() || member->second.GetValueType() != json::StringType) return "";
+  return member->second.ToString();
+}
+
+void LogFailure(const char* step_text, const std::string& user_data) {
+  writeLogToVexlog((step_text + user_data).c_str());
+}
+
+// Carries the envelope's routing members, whatever their type; missing ones
+// are created as null in both objects.
+json::Object ErrorEnvelopeFor(json::Object& envelope) {
+  json::Object error;
+  error["code"] = json::Value(6131);
+  error["desc"] = json::Value("IM ffi data error");
+  error["callback"] = envelope["callback"];
+  error["callbackType"] = envelope["callbackType"];
+  error["user_data"] = envelope["user_data"];
+  return error;
+}
+
+void Deliver(json::Object& envelope) {
+  const std::string user_data = UserDataForLog(envelope);
+  if (NoPortRegistered()) {
+    writeLogToVexlog("Serious error, no Dart_Port registered.");
+    return;
+  }
+
+  const std::string text = json::Serialize(json::Value(envelope));
+  if (PostToEveryPort(text, false)) return;
+  LogFailure("[Step1] Posting message without base64 failed. user_data: ", user_data);
+
+  // The VM refuses texts it cannot take as a string (invalid UTF-8); base64
+  // always can be.
+  const std::string base64_text =
+      "base64:" +
+      base64_encode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false);
+  if (PostToEveryPort(base64_text, false)) return;
+  LogFailure("[Step2] Posting message with base64 failed. user_data: ", user_data);
+
+  const std::string error_text = json::Serialize(json::Value(ErrorEnvelopeFor(envelope)));
+  if (PostToEveryPort(error_text, true)) return;
+  LogFailure("[Step3] Posting error message failed. user_data: ", user_data);
+}
+
+}  // namespace
+
+void SendDataToDart(json::Object& envelope) {
+  // Runs on SDK threads: nothing may escape, and an envelope that cannot be
+  // delivered (out of memory) is lost like any other undeliverable one.
+  try {
+    Deliver(envelope);
+  } catch (...) {
+  }
+}
+
+void writeLogToVexlog(const char* text) {
+  try {
+    json::Object request;
+    request["request_internal_operation"] = json::Value("internal_operation_write_log");
+    request["request_write_log_log_level_param"] = json::Value(6);
+    request["request_write_log_file_name_param"] = json::Value(__FILE__);
+    request["request_write_log_func_name_param"] = json::Value("writeLogToVexlog");
+    request["request_write_log_line_number_param"] = json::Value(53);
+    std::string content = "im ffi: ";
+    if (text != nullptr) content += text;
+    request["request_write_log_log_content_param"] = json::Value(std::move(content));
+    callExperimentalAPI(json::Serialize(json::Value(request)).c_str(), nullptr, nullptr);
+  } catch (...) {
+  }
+}
+
+std::string base64_encode(const unsigned char* data, unsigned long length, bool url) {
+  const char* const alphabet = base64_chars[url ? 1 : 0];
+  const char pad = base64_pad[url ? 1 : 0];
+  std::string encoded;
+  encoded.reserve((length + 2) / 3 * 4);
+  unsigned long i = 0;
+  for (; i + 3 <= length; i += 3) {
+    encoded += alphabet[data[i] >> 2];
+    encoded += alphabet[((data[i] & 0x03) << 4) | (data[i + 1] >> 4)];
+    encoded += alphabet[((data[i + 1] & 0x0f) << 2) | (data[i + 2] >> 6)];
+    encoded += alphabet[data[i + 2] & 0x3f];
+  }
+  if (length - i == 2) {
+    encoded += alphabet[data[i] >> 2];
+    encoded += alphabet[((data[i] & 0x03) << 4) | (data[i + 1] >> 4)];
+    encoded += alphabet[(data[i + 1] & 0x0f) << 2];
+    encoded += pad;
+  } else if (length - i == 1) {
+    encoded += alphabet[data[i] >> 2];
+    encoded += alphabet[(data[i] & 0x03) << 4];
+    encoded += pad;
+    encoded += pad;
+  }
+  return encoded;
+}
+
+ZELBRIDGE_EXPORT intptr_t DartInitDartApiDL(void* data) {
+  // A null table would be read by the binder; refuse it like a wrong version.
+  if (data == nullptr) return -1;
+  return Dart_InitializeApiDL(data);
+}
+
+ZELBRIDGE_EXPORT void DartRegisterSendPort(int64_t port) {
+  std::lock_guard<std::mutex> lock(send_port_mutex_);
+  for (const Dart_Port registered : send_port_list_) {
+    if (registered == port) return;
+  }
+  // Out of memory leaves the port unregistered rather than throwing into Dart.
+  try {
+    send_port_list_.push_back(port);
+  } catch (...) {
+  }
+}
+
+ZELBRIDGE_EXPORT void DartUnregisterSendPort(int64_t port) {
+  std::lock_guard<std::mutex> lock(send_port_mutex_);
+  for (auto registered = send_port_list_.begin(); registered != send_port_list_.end();
+       ++registered) {
+    if (*registered == port) {
+      send_port_list_.erase(registered);
+      return;
+    }
+  }
+}

@@ -1,0 +1,122 @@
+#include "dart_runtime_standin.h"
+
+#include <map>
+#include <mutex>
+
+#include "dart_api_dl.h"
+
+namespace dart_standin {
+namespace {
+
+struct State {
+  std::mutex mutex;
+  std::vector<Post> posts;
+  std::map<int64_t, std::function<bool(const std::string&)>> rules;
+};
+
+State& state() {
+  static State* const instance = new State();
+  return *instance;
+}
+
+bool PostCObject(Dart_Port port, Dart_CObject* message) {
+  Post post;
+  post.port = port;
+  post.type = message->type;
+  if (message->type == Dart_CObject_kString) post.text = message->value.as_string;
+  std::lock_guard<std::mutex> lock(state().mutex);
+  post.accepted = message->type == Dart_CObject_kString && IsValidUtf8(post.text);
+  const auto rule = state().rules.find(port);
+  if (post.accepted && rule != state().rules.end()) post.accepted = rule->second(post.text);
+  state().posts.push_back(post);
+  return post.accepted;
+}
+
+const DartApiEntry kEntries[] = {
+    {"Dart_PostCObject", reinterpret_cast<void (*)(void)>(&PostCObject)},
+    {nullptr, nullptr},
+};
+const DartApiEntry kEntriesWithoutPost[] = {
+    {"Dart_NewNativePort", nullptr},
+    {nullptr, nullptr},
+};
+
+}  // namespace
+
+void* ApiData(int major_version) {
+  static DartApi current = {2, 5, kEntries};
+  static DartApi other = {3, 0, kEntries};
+  return major_version == 2 ? &current : &other;
+}
+
+void* ApiDataWithoutPost() {
+  static DartApi api = {2, 5, kEntriesWithoutPost};
+  return &api;
+}
+
+void Reset() {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().posts.clear();
+  state().rules.clear();
+}
+
+std::vector<Post> Posts() {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  return state().posts;
+}
+
+std::vector<std::string> Received(int64_t port) {
+  std::vector<std::string> texts;
+  for (const Post& post : Posts()) {
+    if (post.port == port && post.accepted) texts.push_back(post.text);
+  }
+  return texts;
+}
+
+void SetPortRule(int64_t port, std::function<bool(const std::string&)> accepts) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().rules[port] = std::move(accepts);
+}
+
+void RefuseAllPosts(int64_t port) {
+  SetPortRule(port, [](const std::string&) { return false; });
+}
+
+bool IsValidUtf8(const std::string& text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t size = text.size();
+  for (size_t i = 0; i < size;) {
+    const unsigned char lead = bytes[i];
+    size_t length;
+    uint32_t code_point;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if ((lead & 0xE0) == 0xC0) {
+      length = 2;
+      code_point = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3;
+      code_point = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4;
+      code_point = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > size) return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((bytes[i + k] & 0xC0) != 0x80) return false;
+      code_point = (code_point << 6) | (bytes[i + k] & 0x3F);
+    }
+    static const uint32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code_point < kMinimum[length] || code_point > 0x10FFFF ||
+        (code_point >= 0xD800 && code_point <= 0xDFFF)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+}  // namespace dart_standin

@@ -1,0 +1,43 @@
+// A stand-in for the Dart runtime's side of the native API: the table that
+// DartInitDartApiDL binds, whose Dart_PostCObject records every post. Like the
+// VM, it refuses a string message whose text is not valid UTF-8; tests can
+// make any port refuse posts.
+#ifndef ZELBRIDGE_TESTS_SUPPORT_DART_RUNTIME_STANDIN_H_
+#define ZELBRIDGE_TESTS_SUPPORT_DART_RUNTIME_STANDIN_H_
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dart_standin {
+
+struct Post {
+  int64_t port = 0;
+  int type = 0;  // Dart_CObject_Type
+  std::string text;
+  bool accepted = false;
+};
+
+// The Dart API data for DartInitDartApiDL, with the given major version.
+void* ApiData(int major_version = 2);
+// The same, without a "Dart_PostCObject" entry.
+void* ApiDataWithoutPost();
+
+// Forgets every post and every port rule.
+void Reset();
+
+// Every post attempt, in order.
+std::vector<Post> Posts();
+// Texts accepted by one port, in order.
+std::vector<std::string> Received(int64_t port);
+
+// Decides per text whether the port accepts a post (after the UTF-8 check).
+void SetPortRule(int64_t port, std::function<bool(const std::string& text)> accepts);
+void RefuseAllPosts(int64_t port);
+
+bool IsValidUtf8(const std::string& text);
+
+}  // namespace dart_standin
+
+#endif  // ZELBRIDGE_TESTS_SUPPORT_DART_RUNTIME_STANDIN_H_
