@@ -12,6 +12,7 @@
 
 #include "sdk/zel_sdk.h"
 #include "standin_control.h"
+#include "world.h"
 
 namespace zel_standin {
 namespace {
@@ -98,6 +99,7 @@ void Dispatch(CompletionMode mode, std::function<void()> task) {
 }  // namespace
 
 void Reset() {
+  world::Stop();
   WaitForWorker();
   State& s = state();
   std::lock_guard<std::mutex> lock(s.mutex);
@@ -189,13 +191,18 @@ Argument Arg(bool value) { return Argument{value ? 1u : 0u, std::nullopt}; }
 
 void Record(const char* function, std::vector<Argument> args, const void* callback,
             const void* user_data) {
+  world::Observe(function, args);
   std::lock_guard<std::mutex> lock(state().mutex);
   state().journal.push_back(Call{function, std::move(args), callback, user_data});
 }
 
 int Operation(const char* function, std::vector<Argument> args, const void* callback,
               const void* user_data) {
-  Record(function, std::move(args), callback, user_data);
+  Record(function, args, callback, user_data);
+  if (world::Running()) {
+    return world::Operate(
+        function, args, reinterpret_cast<ZelCommCallback>(const_cast<void*>(callback)), user_data);
+  }
   Completion completion;
   int result;
   {
@@ -216,6 +223,11 @@ int Operation(const char* function, std::vector<Argument> args, const void* call
 int ReadMemberListOperation(const char* function, std::vector<Argument> args, const void* callback,
                             const void* user_data) {
   Record(function, std::move(args), callback, user_data);
+  if (world::Running()) {
+    return world::OperateReadMemberList(
+        reinterpret_cast<ZelMsgGroupMessageReadMemberListCallback>(const_cast<void*>(callback)),
+        user_data);
+  }
   ReadMemberListCompletion completion;
   int result;
   {
@@ -235,6 +247,7 @@ int ReadMemberListOperation(const char* function, std::vector<Argument> args, co
 }
 
 void FillBuffer(char* buffer) {
+  if (world::Running()) return;  // the world writes caller buffers itself
   std::lock_guard<std::mutex> lock(state().mutex);
   const std::string& text = state().buffer_text;
   std::memcpy(buffer, text.data(), text.size() < 128 ? text.size() : 128);
