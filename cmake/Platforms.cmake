@@ -1,0 +1,26 @@
+# What differs between the platforms the bridge is built for; the toolchain
+# files in cmake/toolchains/ select the compilers.
+
+if(WIN32)
+  # Dart opens zelbridge.dll and the bridge imports ZelSDK.dll: no "lib".
+  set(CMAKE_SHARED_LIBRARY_PREFIX "")
+  # Windows finds a program's DLLs in the program's own directory, so the
+  # DLLs, tests and demo share one.
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+  list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/cross)
+endif()
+
+if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
+  option(ZELBRIDGE_IOS_FRAMEWORK "Build zelbridge as an iOS framework linking ZelSDKFull" ON)
+  if(ZELBRIDGE_IOS_FRAMEWORK)
+    if(NOT ZELBRIDGE_SDK_LIBRARY)
+      message(FATAL_ERROR "The iOS framework links the SDK's framework: "
+        "-DZELBRIDGE_SDK_LIBRARY=<dir>/ZelSDKFull.framework")
+    endif()
+    # Test programs cannot run on an iOS device from a build.
+    set(ZELBRIDGE_BUILD_TESTS OFF)
+  endif()
+endif()
