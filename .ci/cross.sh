@@ -31,23 +31,33 @@ trap 'exit 130' INT TERM
 
 elapsed() { echo "$(( $(date +%s) - $1 ))s"; }
 
+# Both variants run even if the first fails; the script fails if either did.
+failed=()
+
 echo "== Windows x86-64 (MinGW-w64, tests under Wine)"
 part=$(date +%s)
 cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-  -DZELBRIDGE_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build-mingw -j"$jobs"
-ctest --test-dir build-mingw -j"$jobs" --output-on-failure
+    -DZELBRIDGE_WARNINGS_AS_ERRORS=ON >/dev/null &&
+  cmake --build build-mingw -j"$jobs" &&
+  ctest --test-dir build-mingw -j"$jobs" --output-on-failure ||
+  failed+=("Windows x86-64")
+stop_wineserver
 echo "== Windows x86-64 took $(elapsed "$part")"
 
 echo "== Linux arm64 (tests under qemu-aarch64)"
 part=$(date +%s)
-cmake -S . -B build-arm64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/aarch64-linux-gnu.cmake \
-  -DZELBRIDGE_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build-arm64 -j"$jobs"
 # Excluded: the threadsafe death-test style re-executes the test binary, and
 # without binfmt the host kernel cannot start an arm64 executable.
-ctest --test-dir build-arm64 -j"$jobs" --output-on-failure \
-  -E '^ResultBufferDeathTest\.ConcurrentFirstCallsShareOneBuffer$'
+cmake -S . -B build-arm64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/aarch64-linux-gnu.cmake \
+    -DZELBRIDGE_WARNINGS_AS_ERRORS=ON >/dev/null &&
+  cmake --build build-arm64 -j"$jobs" &&
+  ctest --test-dir build-arm64 -j"$jobs" --output-on-failure \
+    -E '^ResultBufferDeathTest\.ConcurrentFirstCallsShareOneBuffer$' ||
+  failed+=("Linux arm64")
 echo "== Linux arm64 took $(elapsed "$part")"
 
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "== cross builds FAILED: ${failed[*]} ($(elapsed "$started"))"
+  exit 1
+fi
 echo "== cross builds passed in $root ($(elapsed "$started"))"

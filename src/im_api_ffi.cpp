@@ -4,6 +4,7 @@
 
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dart_api_dl.h"
@@ -81,6 +82,18 @@ json::Object ErrorEnvelopeFor(json::Object& envelope) {
   return error;
 }
 
+// The text of the envelope. The envelope is lent to the json::Value that the
+// serializer takes instead of being copied into it, and is back in place when
+// this returns or throws.
+std::string SerializeEnvelope(json::Object& envelope) {
+  struct Lent {
+    json::Object& owner;
+    json::Value value;
+    ~Lent() { owner = std::move(value.ToObject()); }
+  } lent{envelope, json::Value(std::move(envelope))};
+  return json::Serialize(lent.value);
+}
+
 void Deliver(json::Object& envelope) {
   const std::string user_data = UserDataForLog(envelope);
   if (NoPortRegistered()) {
@@ -88,7 +101,7 @@ void Deliver(json::Object& envelope) {
     return;
   }
 
-  const std::string text = json::Serialize(json::Value(envelope));
+  const std::string text = SerializeEnvelope(envelope);
   if (PostToEveryPort(text, false)) return;
   LogFailure("[Step1] Posting message without base64 failed. user_data: ", user_data);
 
@@ -127,7 +140,7 @@ void writeLogToVexlog(const char* text) {
     std::string content = "im ffi: ";
     if (text != nullptr) content += text;
     request["request_write_log_log_content_param"] = json::Value(std::move(content));
-    callExperimentalAPI(json::Serialize(json::Value(request)).c_str(), nullptr, nullptr);
+    callExperimentalAPI(json::Serialize(json::Value(std::move(request))).c_str(), nullptr, nullptr);
   } catch (...) {
   }
 }

@@ -1,4 +1,4 @@
-// json::Serialize: compact JSON text of an object or array (Part 5.2).
+// json::Serialize: compact JSON text of an object or array.
 //
 // The whole text is written into one std::string through a small writer that
 // keeps a raw cursor into it; nothing is built per level and concatenated.
@@ -48,11 +48,12 @@ namespace {
 
 // Appends into one std::string. The string is kept sized ahead of the
 // cursor, so each write is a bounds check and a copy; Finish() cuts the
-// string back to what was written.
+// string back to what was written. It starts small and grows as the text
+// needs: nothing about earlier texts is kept.
 class Writer {
  public:
-  Writer(std::string& out, std::size_t initial) : out_(out) {
-    out_.resize(initial < kMinimum ? kMinimum : initial);
+  explicit Writer(std::string& out) : out_(out) {
+    out_.resize(kMinimum);
     base_ = &out_[0];
     pos_ = 0;
     cap_ = out_.size();
@@ -77,20 +78,18 @@ class Writer {
     pos_ += n;
   }
 
-  std::size_t Finish() {
-    out_.resize(pos_);
-    return pos_;
-  }
+  void Finish() { out_.resize(pos_); }
 
  private:
   static constexpr std::size_t kMinimum = 256;
 
-  // A new string of exactly the size wanted (which doubles, so growth stays
-  // amortised): only the written bytes are carried over, and the allocation
-  // ends where the room ends, so a write past the room is caught by address
-  // sanitizers instead of landing in spare capacity.
+  // A new string of exactly the size wanted, at least half as large again
+  // as the old one so that growth stays amortised: only the written bytes
+  // are carried over, and the allocation ends where the room ends, so a
+  // write past the room is caught by address sanitizers instead of landing
+  // in spare capacity.
   void Grow(std::size_t n) {
-    std::size_t want = cap_ * 2;
+    std::size_t want = cap_ + cap_ / 2;
     if (want < pos_ + n) want = pos_ + n;
     std::string bigger;
     bigger.reserve(want);
@@ -106,12 +105,6 @@ class Writer {
   std::size_t pos_;
   std::size_t cap_;
 };
-
-// The size of the previous text on this thread: texts of one thread tend to
-// be alike, so starting there usually avoids any regrowth. Capped so that
-// one very large text costs the next small one at most a bounded buffer.
-thread_local std::size_t t_last_size = 0;
-constexpr std::size_t kHintCap = 1024 * 1024;
 
 // Copies n bytes; short copies, such as most keys, stay inline instead of a
 // library call.
@@ -255,11 +248,11 @@ inline void WriteDouble(Writer& w, double d) {
 
 // ----------------------------------------------------------------- Strings
 
-// What each byte becomes inside a string value, per the escaping table of
-// Part 5.2: the byte itself, a two-byte escape, or \u00XX with uppercase
-// hexadecimal digits. Each entry is padded to 8 bytes so that it can be
-// written with one fixed-size copy, whatever its length; the bytes past the
-// length are overwritten by what follows or cut off at the end.
+// What each byte becomes inside a string value: the byte itself, a two-byte
+// escape, or \u00XX with uppercase hexadecimal digits. Each entry is padded
+// to 8 bytes so that it can be written with one fixed-size copy, whatever its
+// length; the bytes past the length are overwritten by what follows or cut
+// off at the end.
 struct EscapeEntry {
   char bytes[7];
   unsigned char length;
@@ -308,6 +301,8 @@ static_assert(sizeof(EscapeEntry) == 8, "escape entries are written as 8 bytes")
 // The longest escape, and the bytes written for any entry.
 constexpr std::size_t kMaxEscape = 6;
 constexpr std::size_t kEntrySize = sizeof(EscapeEntry);
+// The most that escaping one block asks for beyond one byte per input byte.
+constexpr std::size_t kBlockEscapeRoom = 16 * kMaxEscape + kEntrySize;
 
 // Bytes [p, p + k) of a text that ends at end, each through the table and
 // without a branch per byte. First makes sure of room for the worst case of
@@ -344,16 +339,19 @@ inline bool AnyToEscape(std::uint64_t x) {
 }
 #endif
 
-// A quoted, escaped string value. Room is taken for the unescaped length
-// once. The text is scanned a block at a time (16 bytes with SSE2 or NEON,
-// else 8 as one word): a block with nothing to escape, the common case, is
-// copied whole with one store; a block with something to escape goes
-// through the table. The last bytes, fewer than a block, go through the
-// table too.
+// A quoted, escaped string value. Room is taken once for the unescaped
+// length, an eighth more, which covers the escapes of typical texts (an SDK
+// document inside a string value grows by about a tenth), and what escaping
+// one more block may ask for, so that a large string grows the buffer once,
+// to about its final size. The text is scanned a block at a time (16 bytes
+// with SSE2 or NEON, else 8 as one word): a block with nothing to escape,
+// the common case, is copied whole with one store; a block with something
+// to escape goes through the table. The last bytes, fewer than a block, go
+// through the table too.
 void WriteString(Writer& w, const std::string& s) {
   const char* p = s.data();
   const char* const end = p + s.size();
-  char* o = w.Room(s.size() + 2);
+  char* o = w.Room(s.size() + s.size() / 8 + kBlockEscapeRoom + 2);
   char* limit = w.Limit();
   *o++ = '"';
   // Invariant: limit - o >= (end - p) + 1, so a clean block and the closing
@@ -415,8 +413,8 @@ void WriteString(Writer& w, const std::string& s) {
 
 // -------------------------------------------------------------- Containers
 
-// The three serialisers of Part 5.2, writing into the one output buffer
-// instead of returning texts. Internal linkage, outside namespace json.
+// The serialisers of values, arrays and objects, writing into the one output
+// buffer instead of returning texts. Internal linkage, outside namespace json.
 static void SerializeValue(const json::Value& v, Writer& w);
 static void SerializeArray(const json::Array& a, Writer& w);
 static void SerializeObject(const json::Object& o, Writer& w);
@@ -499,15 +497,13 @@ std::string Serialize(const Value& value) {
   const ValueType type = value.GetValueType();
   if (type != ObjectType && type != ArrayType) return std::string();
   std::string out;
-  std::size_t hint = t_last_size + t_last_size / 8;
-  if (hint > kHintCap) hint = kHintCap;
-  Writer w(out, hint);
+  Writer w(out);
   if (type == ObjectType) {
     SerializeObject(value.ToObject(), w);
   } else {
     SerializeArray(value.ToArray(), w);
   }
-  t_last_size = w.Finish();
+  w.Finish();
   return out;
 }
 

@@ -1,4 +1,4 @@
-// json::Value, json::Object, json::Array and value equality (Part 5.1).
+// json::Value, json::Object, json::Array and value equality.
 #include "json.h"
 
 #include <cstdint>
@@ -10,8 +10,8 @@ namespace json {
 namespace {
 
 // The numeric slots of a double: truncation toward zero, saturating at the
-// slot's limits, NaN giving 0 (the document leaves these cases open; this
-// keeps the conversion free of undefined behaviour).
+// slot's limits, NaN giving 0 (the interface sets no value for these cases;
+// this keeps the conversion free of undefined behaviour).
 int DoubleToInt(double d) {
   if (!(d == d)) return 0;
   if (d >= 2147483648.0) return std::numeric_limits<int>::max();
@@ -40,8 +40,8 @@ unsigned long long DoubleToUInt64(double d) {
 
 bool IsNumeric(ValueType t) { return t >= IntType && t <= DoubleType; }
 
-// Returned by the const lookups for a missing member, which the document
-// leaves to the implementer: a null value instead of undefined behaviour.
+// Returned by the const lookups for a missing member, which callers must not
+// ask for: a null value instead of undefined behaviour.
 const Value& MissingMember() {
   static const Value kNull;
   return kNull;
@@ -214,20 +214,37 @@ Value::Value(bool value) : Value() {
   mBoolVal = value;
 }
 
-Value::Value(const char* value) : Value() {
-  mValueType = StringType;
-  mStringVal = value;
-}
+// The string constructors build the text in its slot at once rather than
+// assigning it to an empty slot: envelopes are made of such values.
+Value::Value(const char* value)
+    : mValueType(StringType),
+      mIntVal(0),
+      mUIntVal(0),
+      mInt64Val(0),
+      mUInt64Val(0),
+      mDoubleVal(0.0),
+      mStringVal(value),
+      mBoolVal(false) {}
 
-Value::Value(const std::string& value) : Value() {
-  mValueType = StringType;
-  mStringVal = value;
-}
+Value::Value(const std::string& value)
+    : mValueType(StringType),
+      mIntVal(0),
+      mUIntVal(0),
+      mInt64Val(0),
+      mUInt64Val(0),
+      mDoubleVal(0.0),
+      mStringVal(value),
+      mBoolVal(false) {}
 
-Value::Value(std::string&& value) : Value() {
-  mValueType = StringType;
-  mStringVal = std::move(value);
-}
+Value::Value(std::string&& value)
+    : mValueType(StringType),
+      mIntVal(0),
+      mUIntVal(0),
+      mInt64Val(0),
+      mUInt64Val(0),
+      mDoubleVal(0.0),
+      mStringVal(std::move(value)),
+      mBoolVal(false) {}
 
 Value::Value(const Object& value) : Value() {
   mValueType = ObjectType;
@@ -265,7 +282,7 @@ Value& Value::operator=(Value&& other) noexcept {
   return *this;
 }
 
-// The five numeric slots from one number (Part 5.1). Conversions between
+// The five numeric slots from one number. Conversions between
 // integer types of one width are the two's complement reinterpretation,
 // which C++ defines for signed-to-unsigned and every implementation the
 // library targets gives for unsigned-to-signed.
@@ -406,7 +423,7 @@ Number ReadNumber(const Value& v) {
 
 bool IsSigned(ValueType t) { return t == IntType || t == Int64Type; }
 
-// The table of Part 5.1: a double on either side compares as doubles; two
+// Equality of numbers: a double on either side compares as doubles; two
 // integers compare as integers unless the pair is one of int/uint,
 // int/uint64 or int64/uint64, which are never equal.
 bool NumbersEqual(const Value& a, const Value& b) {
