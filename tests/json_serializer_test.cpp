@@ -1,7 +1,7 @@
-// Tests of json::Serialize (Part 5.2 of the design document).
+// Tests of json::Serialize.
 //
-// Besides the document's tables and examples, the serializer is checked
-// against a plain reference written straight from the document (texts
+// Besides fixed examples and the escaping table, the serializer is checked
+// against a plain, literal reference serializer (texts
 // returned and concatenated, printf forms in the "C" locale, doubles through
 // a classic-locale string stream with precision 16) on many generated
 // values, and its number forms against snprintf in the "C" locale.
@@ -150,7 +150,7 @@ class CLocale : public testing::Test {
   }
 };
 
-// --------------------------------------------------- Document examples
+// ------------------------------------------------------- Fixed examples
 
 TEST(JsonSerializer, EnvelopeKeysComeInByteOrder) {
   Object envelope;
@@ -334,7 +334,7 @@ struct DoubleCase {
 
 TEST_F(CLocale, DoubleForms) {
   const std::vector<DoubleCase> cases = {
-      // The document's examples.
+      // Forms every caller relies on.
       {0.1, "0.1"},
       {1.0 / 3, "0.3333333333333333"},
       {100.0, "100"},
@@ -453,8 +453,8 @@ TEST_F(CLocale, DoublesMatchPrintfAcrossTheRange) {
   for (double d = 4.9406564584124654e-324; d < 1e-300; d *= 3.7) ExpectDoubleMatchesPrintf(d);
 }
 
-// The literal form of the document (a string stream with precision 16 in the
-// classic locale) agrees with %.16g, so the tests above test the document.
+// The string-stream form (precision 16, neither fixed nor scientific, classic
+// locale) agrees with %.16g, so the printf forms above are the stream's too.
 TEST_F(CLocale, StreamFormEqualsPrintfForm) {
   std::mt19937_64 rng(7);
   for (int i = 0; i < 50000; ++i) {
@@ -528,12 +528,12 @@ TEST_F(DecimalCommaLocale, NumbersIgnoreTheProcessLocale) {
 
 // ------------------------------------------------------------------ Strings
 
-TEST(JsonSerializerStrings, DocumentExample) {
+TEST(JsonSerializerStrings, MixedEscapesAndUtf8) {
   const std::string text = "a/b\\c\t\x01\xC3\xA9";
   EXPECT_EQ(InArray(Value(text)), "\"a\\/b\\\\c\\t\\u0001\xC3\xA9\"");
 }
 
-// Every byte on its own, against the escaping table of the document.
+// Every byte on its own, against the escaping table.
 TEST(JsonSerializerStrings, EscapingTableForEveryByte) {
   for (int b = 0; b < 256; ++b) {
     SCOPED_TRACE(b);

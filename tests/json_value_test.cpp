@@ -1,5 +1,4 @@
-// Tests of json::Value, json::Object, json::Array and value equality
-// (Part 5.1 of the design document).
+// Tests of json::Value, json::Object, json::Array and value equality.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -266,8 +265,8 @@ TEST(JsonValueNumericSlots, ConversionOperatorsReturnTheirSlots) {
   EXPECT_EQ(a.size(), 2u);
 }
 
-// The examples of the accessor section of the document.
-TEST(JsonValueAccessors, DocumentExamples) {
+// Accessors return their own slot whatever the type tag says.
+TEST(JsonValueAccessors, SlotsIgnoreTheTypeTag) {
   EXPECT_EQ(Value(2.9).ToInt(), 2);
   EXPECT_EQ(Value(-2.9).ToInt(), -2);
   EXPECT_EQ(Value(3000000000u).ToInt(), -1294967296);
@@ -685,7 +684,7 @@ TEST(JsonValueKeys, HasKeysGivesTheFirstMissingIndex) {
   v["a"] = Value(1);
   v["b"] = Value();  // a null member is present
   const std::vector<HasKeysCase> cases = {
-      {"document example", {"a", "x", "b"}, 1},
+      {"first missing in the middle", {"a", "x", "b"}, 1},
       {"all present", {"a", "b"}, -1},
       {"empty list", {}, -1},
       {"first missing", {"x", "a"}, 0},
@@ -844,7 +843,7 @@ TEST(JsonArray, ValueSubscriptReachesTheArraySlot) {
 
 // ----------------------------------------------------------------- Equality
 
-// The numeric table of Part 5.1, row by row, on equal and unequal numbers.
+// The numeric equality table, row by row, on equal and unequal numbers.
 // kEqualSame: the two numbers are the same (7 seen as each type); the cell
 // says whether the table compares them (true) or declares them unequal.
 TEST(JsonEquality, NumericTable) {
