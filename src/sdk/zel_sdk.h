@@ -32,12 +32,15 @@
 extern "C" {
 #endif
 
-// Enumerations travel as int-sized values.
+// Enumerations travel as int-sized values. Each spans the whole signed 32-bit
+// range, so any value the SDK passes, negative ones included, is a valid value
+// of its type when a callback receives it.
 typedef enum ZelNetworkStatus {
   kZelConnected = 0,
   kZelDisconnected = 1,
   kZelConnecting = 2,
   kZelConnectFailed = 3,
+  kZelNetworkStatusMin = -0x7fffffff - 1,
   kZelNetworkStatusMax = 0x7fffffff,
 } ZelNetworkStatus;
 
@@ -47,6 +50,7 @@ typedef enum ZelLogLevel {
   kZelLogLevelInfo = 4,
   kZelLogLevelWarn = 5,
   kZelLogLevelError = 6,
+  kZelLogLevelMin = -0x7fffffff - 1,
   kZelLogLevelMax = 0x7fffffff,
 } ZelLogLevel;
 
@@ -56,6 +60,7 @@ typedef enum ZelConvEvent {
   kZelConvEventUpdate = 2,
   kZelConvEventStart = 3,
   kZelConvEventFinish = 4,
+  kZelConvEventMin = -0x7fffffff - 1,
   kZelConvEventMax = 0x7fffffff,
 } ZelConvEvent;
 
