@@ -26,6 +26,9 @@
 #define ZELJSON_SIMD_SSE2 1
 #define ZELJSON_SIMD_NEON 0
 #include <emmintrin.h>
+#if defined(_MSC_VER)
+#include <intrin.h>
+#endif
 #elif (defined(__ARM_NEON) && defined(__aarch64__)) || defined(_M_ARM64)
 #define ZELJSON_SIMD_SSE2 0
 #define ZELJSON_SIMD_NEON 1
@@ -48,12 +51,12 @@ namespace {
 
 // Appends into one std::string. The string is kept sized ahead of the
 // cursor, so each write is a bounds check and a copy; Finish() cuts the
-// string back to what was written. It starts small and grows as the text
-// needs: nothing about earlier texts is kept.
+// string back to what was written. It starts at the size the caller
+// expects and grows as the text needs.
 class Writer {
  public:
-  explicit Writer(std::string& out) : out_(out) {
-    out_.resize(kMinimum);
+  Writer(std::string& out, std::size_t initial) : out_(out) {
+    out_.resize(initial < kMinimum ? kMinimum : initial);
     base_ = &out_[0];
     pos_ = 0;
     cap_ = out_.size();
@@ -323,6 +326,19 @@ inline char* WriteEscaped(Writer& w, char* o, char*& limit, const char* p, std::
   return o;
 }
 
+#if ZELJSON_SIMD_SSE2
+// The index of the lowest set bit of a non-zero mask.
+inline unsigned LowestSetBit(unsigned mask) {
+#if defined(_MSC_VER)
+  unsigned long index;
+  _BitScanForward(&index, mask);
+  return static_cast<unsigned>(index);
+#else
+  return static_cast<unsigned>(__builtin_ctz(mask));
+#endif
+}
+#endif
+
 #if ZELJSON_SIMD_NONE
 // Whether any of the 8 bytes in x needs escaping: below 0x20, or one of
 // " / \. The word tricks answer "some byte is zero" and "some byte is below
@@ -345,9 +361,11 @@ inline bool AnyToEscape(std::uint64_t x) {
 // one more block may ask for, so that a large string grows the buffer once,
 // to about its final size. The text is scanned a block at a time (16 bytes
 // with SSE2 or NEON, else 8 as one word): a block with nothing to escape,
-// the common case, is copied whole with one store; a block with something
-// to escape goes through the table. The last bytes, fewer than a block, go
-// through the table too.
+// the common case, is copied whole with one store. With SSE2, a block with
+// something to escape is copied up to its first such byte, which goes
+// through the table, and the next block starts right after it; elsewhere
+// such a block goes through the table byte by byte. The last bytes, fewer
+// than a block, go through the table too.
 void WriteString(Writer& w, const std::string& s) {
   const char* p = s.data();
   const char* const end = p + s.size();
@@ -366,13 +384,18 @@ void WriteString(Writer& w, const std::string& s) {
     const __m128i hits = _mm_or_si128(
         _mm_or_si128(_mm_cmpeq_epi8(x, quote), _mm_cmpeq_epi8(x, slash)),
         _mm_or_si128(_mm_cmpeq_epi8(x, backslash), _mm_cmpeq_epi8(_mm_min_epu8(x, max_control), x)));
-    if (_mm_movemask_epi8(hits) == 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(o), x);
+    const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+    // The block is stored as it is; the bytes before its first escape stay,
+    // that byte is escaped over the rest, and the scan resumes after it.
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(o), x);
+    if (mask == 0) {
       o += 16;
+      p += 16;
     } else {
-      o = WriteEscaped(w, o, limit, p, 16, end);
+      const unsigned clean = LowestSetBit(mask);
+      o = WriteEscaped(w, o + clean, limit, p + clean, 1, end);
+      p += clean + 1;
     }
-    p += 16;
   }
 #elif ZELJSON_SIMD_NEON
   const uint8x16_t quote = vdupq_n_u8('"');
@@ -491,13 +514,44 @@ static void SerializeValue(const json::Value& v, Writer& w) {
   }
 }
 
+// Room that one value at the top level is expected to take: strings their
+// length with typical escaping, numbers and literals their longest form, and
+// nested containers a guess. The containers add what the string writer asks
+// for beyond that once, so that an envelope is written into one allocation
+// while a large document still grows only a few times.
+static std::size_t ExpectedSize(const json::Value& v) {
+  switch (v.GetValueType()) {
+    case json::StringType: {
+      const std::size_t n = v.ToString().size();
+      return n + n / 8 + 2;
+    }
+    case json::ObjectType:
+    case json::ArrayType:
+      return 64;
+    default:
+      return kDoubleRoom;
+  }
+}
+
+static std::size_t ExpectedSize(const json::Object& o) {
+  std::size_t n = 2 + kBlockEscapeRoom;
+  for (const auto& member : o) n += member.first.size() + 4 + ExpectedSize(member.second);
+  return n;
+}
+
+static std::size_t ExpectedSize(const json::Array& a) {
+  std::size_t n = 2 + kBlockEscapeRoom;
+  for (const json::Value& element : a) n += 1 + ExpectedSize(element);
+  return n;
+}
+
 namespace json {
 
 std::string Serialize(const Value& value) {
   const ValueType type = value.GetValueType();
   if (type != ObjectType && type != ArrayType) return std::string();
   std::string out;
-  Writer w(out);
+  Writer w(out, type == ObjectType ? ExpectedSize(value.ToObject()) : ExpectedSize(value.ToArray()));
   if (type == ObjectType) {
     SerializeObject(value.ToObject(), w);
   } else {
