@@ -1,8 +1,8 @@
 // The 164 operation exports, checked against the stand-in SDK's journal and
 // the envelopes that reach the Dart stand-in.
 //
-// One table holds a row per export, read like the tables of the design
-// (Parts 3.1 to 3.3): the export, the SDK function it forwards to, the number
+// One table holds a row per export, grouped by area as the public header
+// is: the export, the SDK function it forwards to, the number
 // of inputs that reach the SDK before the callback position, the shape of its
 // body, and a call of the export with distinct values: texts at distinct
 // addresses, 64-bit integers whose values use all 64 bits, int32 and bool
@@ -31,6 +31,7 @@
 
 #include "bridge_fixture.h"
 #include "completion.h"
+#include "sdk/zel_sdk.h"
 
 // Counts the bridge's result-buffer allocations: each buffer is a 128-byte
 // "new (std::nothrow) char[]" (src/result_buffer.h). This replacement of the
@@ -58,7 +59,7 @@ using zel_standin::CompletionMode;
 constexpr int64_t kPort = 4242;
 constexpr std::size_t kBufferSize = 128;
 
-// The shape of an export's body (Part 3.1 "Exports with a special body").
+// The shape of an export's body: plain forwarding or one of the special bodies.
 enum Body {
   kForward,             // p1..pk, DartZelCommonCallback, user_data; returns the SDK's int
   kOwnCompletion,       // as kForward with DartGetGroupMessageReadMemberListCallback
@@ -175,206 +176,221 @@ struct Row {
   Returned (*call)(Inputs& in);
 };
 
+// A row names its export and its SDK function once, as identifiers: the
+// export's name is the function the row calls, and the SDK function's name
+// must be one that src/sdk/zel_sdk.h declares, or the table does not compile.
+// The stand-in records each call under a name of its own, which the checks
+// below compare with the row's. args is the call's parenthesised argument list.
+#define OPERATION_ROW(export_function, sdk_function, k, body, args)    \
+  Row {                                                                 \
+    #export_function, #sdk_function, k, body, [](Inputs& in) {          \
+      static_cast<void>(in);                                            \
+      static_cast<void>(sizeof(&sdk_function));                         \
+      return Ret(export_function args);                                 \
+    }                                                                   \
+  }
+
 // The values of the table must reach each export's parameters without any
 // conversion: a narrowing or a change of sign in a call below fails the build.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic error "-Wconversion"
 #pragma GCC diagnostic error "-Wsign-conversion"
 
-// One row per line, in the order and grouping of the design's tables:
-// export, SDK function, k, body, call.
+// One row per line, grouped by area:
+// export, SDK function, k, body, the call's arguments.
 const std::vector<Row>& Rows() {
   // clang-format off
   static const std::vector<Row> rows = {
     // SDK lifecycle, configuration and account.
-    {"DartInitSDK", "ZelInit", 2, kNoCallback, [](Inputs& in) { return Ret(DartInitSDK(in.U64(1), in.Text(2))); }},
-    {"DartUnitSDK", "ZelUninit", 0, kNoCallback, [](Inputs&) { return Ret(DartUnitSDK()); }},
-    {"DartGetSDKVersion", "ZelGetSDKVersion", 0, kNoCallback, [](Inputs&) { return Ret(DartGetSDKVersion()); }},
-    {"DartGetServerTime", "ZelGetServerTime", 0, kNoCallback, [](Inputs&) { return Ret(DartGetServerTime()); }},
-    {"DartSetConfig", "ZelSetConfig", 1, kNullCallback, [](Inputs& in) { return Ret(DartSetConfig(in.Text(1), in.UserData())); }},
-    {"DartLogin", "ZelLogin", 2, kForward, [](Inputs& in) { return Ret(DartLogin(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartLogout", "ZelLogout", 0, kForward, [](Inputs& in) { return Ret(DartLogout(in.UserData())); }},
-    {"DartGetLoginUserID", "ZelGetLoginUserID", 0, kBufferOnly, [](Inputs&) { return Ret(DartGetLoginUserID()); }},
-    {"DartGetLoginStatus", "ZelGetLoginStatus", 0, kNoCallback, [](Inputs&) { return Ret(DartGetLoginStatus()); }},
+    OPERATION_ROW(DartInitSDK, ZelInit, 2, kNoCallback, (in.U64(1), in.Text(2))),
+    OPERATION_ROW(DartUnitSDK, ZelUninit, 0, kNoCallback, ()),
+    OPERATION_ROW(DartGetSDKVersion, ZelGetSDKVersion, 0, kNoCallback, ()),
+    OPERATION_ROW(DartGetServerTime, ZelGetServerTime, 0, kNoCallback, ()),
+    OPERATION_ROW(DartSetConfig, ZelSetConfig, 1, kNullCallback, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartLogin, ZelLogin, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartLogout, ZelLogout, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartGetLoginUserID, ZelGetLoginUserID, 0, kBufferOnly, ()),
+    OPERATION_ROW(DartGetLoginStatus, ZelGetLoginStatus, 0, kNoCallback, ()),
 
     // User profiles and status; every row has Inputs = 1.
-    {"DartGetUsersInfo", "ZelProfileGetUserProfileList", 1, kForward, [](Inputs& in) { return Ret(DartGetUsersInfo(in.Text(1), in.UserData())); }},
-    {"DartSetSelfInfo", "ZelProfileModifySelfUserProfile", 1, kForward, [](Inputs& in) { return Ret(DartSetSelfInfo(in.Text(1), in.UserData())); }},
-    {"DartSubscribeUserInfo", "ZelSubscribeUserInfo", 1, kForward, [](Inputs& in) { return Ret(DartSubscribeUserInfo(in.Text(1), in.UserData())); }},
-    {"DartUnsubscribeUserInfo", "ZelUnsubscribeUserInfo", 1, kForward, [](Inputs& in) { return Ret(DartUnsubscribeUserInfo(in.Text(1), in.UserData())); }},
-    {"DartSearchUsers", "ZelSearchUsers", 1, kForward, [](Inputs& in) { return Ret(DartSearchUsers(in.Text(1), in.UserData())); }},
-    {"DartGetUserStatus", "ZelGetUserStatus", 1, kForward, [](Inputs& in) { return Ret(DartGetUserStatus(in.Text(1), in.UserData())); }},
-    {"DartSetSelfStatus", "ZelSetSelfStatus", 1, kForward, [](Inputs& in) { return Ret(DartSetSelfStatus(in.Text(1), in.UserData())); }},
-    {"DartSubscribeUserStatus", "ZelSubscribeUserStatus", 1, kForward, [](Inputs& in) { return Ret(DartSubscribeUserStatus(in.Text(1), in.UserData())); }},
-    {"DartUnsubscribeUserStatus", "ZelUnsubscribeUserStatus", 1, kForward, [](Inputs& in) { return Ret(DartUnsubscribeUserStatus(in.Text(1), in.UserData())); }},
+    OPERATION_ROW(DartGetUsersInfo, ZelProfileGetUserProfileList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetSelfInfo, ZelProfileModifySelfUserProfile, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSubscribeUserInfo, ZelSubscribeUserInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartUnsubscribeUserInfo, ZelUnsubscribeUserInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchUsers, ZelSearchUsers, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetUserStatus, ZelGetUserStatus, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetSelfStatus, ZelSetSelfStatus, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSubscribeUserStatus, ZelSubscribeUserStatus, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartUnsubscribeUserStatus, ZelUnsubscribeUserStatus, 1, kForward, (in.Text(1), in.UserData())),
 
     // Messages.
-    {"DartSendMessage", "ZelMsgSendMessage", 3, kBuffer, [](Inputs& in) { return Ret(DartSendMessage(in.Text(1), in.I32(2), in.Text(3), in.UserData())); }},
-    {"DartDownloadElemToPath", "ZelMsgDownloadElemToPath", 2, kForward, [](Inputs& in) { return Ret(DartDownloadElemToPath(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartDownloadMergerMessage", "ZelMsgDownloadMergerMessage", 1, kForward, [](Inputs& in) { return Ret(DartDownloadMergerMessage(in.Text(1), in.UserData())); }},
-    {"DartSetLocalCustomData", "ZelMsgSetLocalCustomData", 1, kForward, [](Inputs& in) { return Ret(DartSetLocalCustomData(in.Text(1), in.UserData())); }},
-    {"DartGetHistoryMessageList", "ZelMsgGetMsgList", 3, kForward, [](Inputs& in) { return Ret(DartGetHistoryMessageList(in.Text(1), in.I64(2), in.Text(3), in.UserData())); }},
-    {"DartGetMessageList", "ZelMsgGetMsgList", 3, kForward, [](Inputs& in) { return Ret(DartGetMessageList(in.Text(1), in.I64(2), in.Text(3), in.UserData())); }},
-    {"DartSetC2CReceiveMessageOpt", "ZelMsgSetC2CReceiveMessageOpt", 2, kForward, [](Inputs& in) { return Ret(DartSetC2CReceiveMessageOpt(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartGetC2CReceiveMessageOpt", "ZelMsgGetC2CReceiveMessageOpt", 1, kForward, [](Inputs& in) { return Ret(DartGetC2CReceiveMessageOpt(in.Text(1), in.UserData())); }},
-    {"DartSetGroupReceiveMessageOpt", "ZelMsgSetGroupReceiveMessageOpt", 2, kForward, [](Inputs& in) { return Ret(DartSetGroupReceiveMessageOpt(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartSetAllReceiveMessageOpt", "ZelMsgSetAllReceiveMessageOpt", 5, kForward, [](Inputs& in) { return Ret(DartSetAllReceiveMessageOpt(in.I64(1), in.I64(2), in.I64(3), in.I64(4), in.I32(5), in.UserData())); }},
-    {"DartSetAllReceiveMessageOpt2", "ZelMsgSetAllReceiveMessageOpt2", 3, kForward, [](Inputs& in) { return Ret(DartSetAllReceiveMessageOpt2(in.I64(1), in.U64(2), in.I64(3), in.UserData())); }},
-    {"DartGetAllReceiveMessageOpt", "ZelMsgGetAllReceiveMessageOpt", 0, kForward, [](Inputs& in) { return Ret(DartGetAllReceiveMessageOpt(in.UserData())); }},
-    {"DartRevokeMessage", "ZelMsgRevoke", 3, kForward, [](Inputs& in) { return Ret(DartRevokeMessage(in.Text(1), in.I64(2), in.Text(3), in.UserData())); }},
-    {"DartModifyMessage", "ZelMsgModifyMessage", 1, kForward, [](Inputs& in) { return Ret(DartModifyMessage(in.Text(1), in.UserData())); }},
-    {"DartDeleteMessageFromLocalStorage", "ZelMsgDelete", 3, kForward, [](Inputs& in) { return Ret(DartDeleteMessageFromLocalStorage(in.Text(1), in.I64(2), in.Text(3), in.UserData())); }},
-    {"DartDeleteMessages", "ZelMsgListDelete", 3, kForward, [](Inputs& in) { return Ret(DartDeleteMessages(in.Text(1), in.I64(2), in.Text(3), in.UserData())); }},
-    {"DartClearHistoryMessage", "ZelMsgClearHistoryMessage", 2, kForward, [](Inputs& in) { return Ret(DartClearHistoryMessage(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartSaveMessage", "ZelMsgSaveMsg", 3, kForward, [](Inputs& in) { return Ret(DartSaveMessage(in.Text(1), in.I64(2), in.Text(3), in.UserData())); }},
-    {"DartFindMessages", "ZelMsgFindMessages", 1, kForward, [](Inputs& in) { return Ret(DartFindMessages(in.Text(1), in.UserData())); }},
-    {"DartSearchLocalMessages", "ZelMsgSearchLocalMessages", 1, kForward, [](Inputs& in) { return Ret(DartSearchLocalMessages(in.Text(1), in.UserData())); }},
-    {"DartSearchCloudMessages", "ZelMsgSearchCloudMessages", 1, kForward, [](Inputs& in) { return Ret(DartSearchCloudMessages(in.Text(1), in.UserData())); }},
-    {"DartSendMessageReadReceipts", "ZelMsgSendMessageReadReceipts", 1, kForward, [](Inputs& in) { return Ret(DartSendMessageReadReceipts(in.Text(1), in.UserData())); }},
-    {"DartGetMessageReadReceipts", "ZelMsgGetMessageReadReceipts", 1, kForward, [](Inputs& in) { return Ret(DartGetMessageReadReceipts(in.Text(1), in.UserData())); }},
-    {"DartGetGroupMessageReadMemberList", "ZelMsgGetGroupMessageReadMemberList", 4, kOwnCompletion, [](Inputs& in) { return Ret(DartGetGroupMessageReadMemberList(in.Text(1), in.I64(2), in.U64(3), in.I64(4), in.UserData())); }},
-    {"DartSetMessageExtensions", "ZelMsgSetMessageExtensions", 2, kForward, [](Inputs& in) { return Ret(DartSetMessageExtensions(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetMessageExtensions", "ZelMsgGetMessageExtensions", 1, kForward, [](Inputs& in) { return Ret(DartGetMessageExtensions(in.Text(1), in.UserData())); }},
-    {"DartDeleteMessageExtensions", "ZelMsgDeleteMessageExtensions", 2, kForward, [](Inputs& in) { return Ret(DartDeleteMessageExtensions(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartAddMessageReaction", "ZelMsgAddMessageReaction", 2, kForward, [](Inputs& in) { return Ret(DartAddMessageReaction(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartRemoveMessageReaction", "ZelMsgRemoveMessageReaction", 2, kForward, [](Inputs& in) { return Ret(DartRemoveMessageReaction(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetMessageReactions", "ZelMsgGetMessageReactions", 2, kForward, [](Inputs& in) { return Ret(DartGetMessageReactions(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartGetAllUserListOfMessageReaction", "ZelMsgGetAllUserListOfMessageReaction", 4, kForward, [](Inputs& in) { return Ret(DartGetAllUserListOfMessageReaction(in.Text(1), in.Text(2), in.U64(3), in.I64(4), in.UserData())); }},
-    {"DartTranslateText", "ZelMsgTranslateText", 3, kForward, [](Inputs& in) { return Ret(DartTranslateText(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartConvertVoiceToText", "ZelMsgConvertVoiceToText", 2, kForward, [](Inputs& in) { return Ret(DartConvertVoiceToText(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartPinGroupMessage", "ZelPinGroupMessage", 3, kForward, [](Inputs& in) { return Ret(DartPinGroupMessage(in.Text(1), in.Text(2), in.I64(3), in.UserData())); }},
-    {"DartGetPinnedGroupMessageList", "ZelGetPinnedGroupMessageList", 1, kForward, [](Inputs& in) { return Ret(DartGetPinnedGroupMessageList(in.Text(1), in.UserData())); }},
-    {"DartMsgStartTTS", "ZelMsgStartTTS", 4, kForward, [](Inputs& in) { return Ret(DartMsgStartTTS(in.Text(1), in.Text(2), in.I64(3), in.I64(4), in.UserData())); }},
-    {"DartMsgStopTTS", "ZelMsgStopTTS", 2, kForward, [](Inputs& in) { return Ret(DartMsgStopTTS(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartMarkMessageAsRead", "ZelMsgReportReaded", 2, kNullBeforeCallback, [](Inputs& in) { return Ret(DartMarkMessageAsRead(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartMarkAllMessageAsRead", "ZelMsgMarkAllMessageAsRead", 0, kForward, [](Inputs& in) { return Ret(DartMarkAllMessageAsRead(in.UserData())); }},
+    OPERATION_ROW(DartSendMessage, ZelMsgSendMessage, 3, kBuffer, (in.Text(1), in.I32(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartDownloadElemToPath, ZelMsgDownloadElemToPath, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartDownloadMergerMessage, ZelMsgDownloadMergerMessage, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetLocalCustomData, ZelMsgSetLocalCustomData, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetHistoryMessageList, ZelMsgGetMsgList, 3, kForward, (in.Text(1), in.I64(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartGetMessageList, ZelMsgGetMsgList, 3, kForward, (in.Text(1), in.I64(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartSetC2CReceiveMessageOpt, ZelMsgSetC2CReceiveMessageOpt, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartGetC2CReceiveMessageOpt, ZelMsgGetC2CReceiveMessageOpt, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetGroupReceiveMessageOpt, ZelMsgSetGroupReceiveMessageOpt, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartSetAllReceiveMessageOpt, ZelMsgSetAllReceiveMessageOpt, 5, kForward, (in.I64(1), in.I64(2), in.I64(3), in.I64(4), in.I32(5), in.UserData())),
+    OPERATION_ROW(DartSetAllReceiveMessageOpt2, ZelMsgSetAllReceiveMessageOpt2, 3, kForward, (in.I64(1), in.U64(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartGetAllReceiveMessageOpt, ZelMsgGetAllReceiveMessageOpt, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartRevokeMessage, ZelMsgRevoke, 3, kForward, (in.Text(1), in.I64(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartModifyMessage, ZelMsgModifyMessage, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteMessageFromLocalStorage, ZelMsgDelete, 3, kForward, (in.Text(1), in.I64(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartDeleteMessages, ZelMsgListDelete, 3, kForward, (in.Text(1), in.I64(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartClearHistoryMessage, ZelMsgClearHistoryMessage, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartSaveMessage, ZelMsgSaveMsg, 3, kForward, (in.Text(1), in.I64(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartFindMessages, ZelMsgFindMessages, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchLocalMessages, ZelMsgSearchLocalMessages, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchCloudMessages, ZelMsgSearchCloudMessages, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSendMessageReadReceipts, ZelMsgSendMessageReadReceipts, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetMessageReadReceipts, ZelMsgGetMessageReadReceipts, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetGroupMessageReadMemberList, ZelMsgGetGroupMessageReadMemberList, 4, kOwnCompletion, (in.Text(1), in.I64(2), in.U64(3), in.I64(4), in.UserData())),
+    OPERATION_ROW(DartSetMessageExtensions, ZelMsgSetMessageExtensions, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetMessageExtensions, ZelMsgGetMessageExtensions, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteMessageExtensions, ZelMsgDeleteMessageExtensions, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartAddMessageReaction, ZelMsgAddMessageReaction, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartRemoveMessageReaction, ZelMsgRemoveMessageReaction, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetMessageReactions, ZelMsgGetMessageReactions, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartGetAllUserListOfMessageReaction, ZelMsgGetAllUserListOfMessageReaction, 4, kForward, (in.Text(1), in.Text(2), in.U64(3), in.I64(4), in.UserData())),
+    OPERATION_ROW(DartTranslateText, ZelMsgTranslateText, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartConvertVoiceToText, ZelMsgConvertVoiceToText, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartPinGroupMessage, ZelPinGroupMessage, 3, kForward, (in.Text(1), in.Text(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartGetPinnedGroupMessageList, ZelGetPinnedGroupMessageList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartMsgStartTTS, ZelMsgStartTTS, 4, kForward, (in.Text(1), in.Text(2), in.I64(3), in.I64(4), in.UserData())),
+    OPERATION_ROW(DartMsgStopTTS, ZelMsgStopTTS, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartMarkMessageAsRead, ZelMsgReportReaded, 2, kNullBeforeCallback, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartMarkAllMessageAsRead, ZelMsgMarkAllMessageAsRead, 0, kForward, (in.UserData())),
 
     // Background, push and experimental calls.
-    {"DartSetOfflinePushToken", "ZelMsgSetOfflinePushToken", 1, kForward, [](Inputs& in) { return Ret(DartSetOfflinePushToken(in.Text(1), in.UserData())); }},
-    {"DartDoBackground", "ZelMsgDoBackground", 1, kForward, [](Inputs& in) { return Ret(DartDoBackground(in.I64(1), in.UserData())); }},
-    {"DartDoForeground", "ZelMsgDoForeground", 0, kForward, [](Inputs& in) { return Ret(DartDoForeground(in.UserData())); }},
-    {"DartCallExperimentalAPI", "callExperimentalAPI", 1, kForward, [](Inputs& in) { return Ret(DartCallExperimentalAPI(in.Text(1), in.UserData())); }},
+    OPERATION_ROW(DartSetOfflinePushToken, ZelMsgSetOfflinePushToken, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDoBackground, ZelMsgDoBackground, 1, kForward, (in.I64(1), in.UserData())),
+    OPERATION_ROW(DartDoForeground, ZelMsgDoForeground, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartCallExperimentalAPI, callExperimentalAPI, 1, kForward, (in.Text(1), in.UserData())),
 
     // Groups.
-    {"DartCreateGroup", "ZelGroupCreate", 1, kForward, [](Inputs& in) { return Ret(DartCreateGroup(in.Text(1), in.UserData())); }},
-    {"DartDeleteGroup", "ZelGroupDelete", 1, kForward, [](Inputs& in) { return Ret(DartDeleteGroup(in.Text(1), in.UserData())); }},
-    {"DartJoinGroup", "ZelGroupJoin", 2, kForward, [](Inputs& in) { return Ret(DartJoinGroup(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartQuitGroup", "ZelGroupQuit", 1, kForward, [](Inputs& in) { return Ret(DartQuitGroup(in.Text(1), in.UserData())); }},
-    {"DartGetJoinedGroupList", "ZelGroupGetJoinedGroupList", 0, kForward, [](Inputs& in) { return Ret(DartGetJoinedGroupList(in.UserData())); }},
-    {"DartGetGroupsInfo", "ZelGroupGetGroupInfoList", 1, kForward, [](Inputs& in) { return Ret(DartGetGroupsInfo(in.Text(1), in.UserData())); }},
-    {"DartSearchGroups", "ZelGroupSearchGroups", 1, kForward, [](Inputs& in) { return Ret(DartSearchGroups(in.Text(1), in.UserData())); }},
-    {"DartSearchCloudGroups", "ZelGroupSearchCloudGroups", 1, kForward, [](Inputs& in) { return Ret(DartSearchCloudGroups(in.Text(1), in.UserData())); }},
-    {"DartSetGroupInfo", "ZelGroupModifyGroupInfo", 1, kForward, [](Inputs& in) { return Ret(DartSetGroupInfo(in.Text(1), in.UserData())); }},
-    {"DartInitGroupAttributes", "ZelGroupInitGroupAttributes", 2, kForward, [](Inputs& in) { return Ret(DartInitGroupAttributes(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartSetGroupAttributes", "ZelGroupSetGroupAttributes", 2, kForward, [](Inputs& in) { return Ret(DartSetGroupAttributes(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartDeleteGroupAttributes", "ZelGroupDeleteGroupAttributes", 2, kForward, [](Inputs& in) { return Ret(DartDeleteGroupAttributes(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetGroupAttributes", "ZelGroupGetGroupAttributes", 2, kForward, [](Inputs& in) { return Ret(DartGetGroupAttributes(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetOnlineMemberCount", "ZelGroupGetOnlineMemberCount", 1, kForward, [](Inputs& in) { return Ret(DartGetOnlineMemberCount(in.Text(1), in.UserData())); }},
-    {"DartSetGroupCounters", "ZelGroupSetGroupCounters", 2, kForward, [](Inputs& in) { return Ret(DartSetGroupCounters(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetGroupCounters", "ZelGroupGetGroupCounters", 2, kForward, [](Inputs& in) { return Ret(DartGetGroupCounters(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartIncreaseGroupCounter", "ZelGroupIncreaseGroupCounter", 3, kForward, [](Inputs& in) { return Ret(DartIncreaseGroupCounter(in.Text(1), in.Text(2), in.I64(3), in.UserData())); }},
-    {"DartDecreaseGroupCounter", "ZelGroupDecreaseGroupCounter", 3, kForward, [](Inputs& in) { return Ret(DartDecreaseGroupCounter(in.Text(1), in.Text(2), in.I64(3), in.UserData())); }},
-    {"DartGetGroupMemberList", "ZelGroupGetMemberInfoList", 1, kForward, [](Inputs& in) { return Ret(DartGetGroupMemberList(in.Text(1), in.UserData())); }},
-    {"DartSearchGroupMembers", "ZelGroupSearchGroupMembers", 1, kForward, [](Inputs& in) { return Ret(DartSearchGroupMembers(in.Text(1), in.UserData())); }},
-    {"DartSearchCloudGroupMembers", "ZelGroupSearchCloudGroupMembers", 1, kForward, [](Inputs& in) { return Ret(DartSearchCloudGroupMembers(in.Text(1), in.UserData())); }},
-    {"DartModifyGroupMemberInfo", "ZelGroupModifyMemberInfo", 1, kForward, [](Inputs& in) { return Ret(DartModifyGroupMemberInfo(in.Text(1), in.UserData())); }},
-    {"DartInviteUserToGroup", "ZelGroupInviteMember", 1, kForward, [](Inputs& in) { return Ret(DartInviteUserToGroup(in.Text(1), in.UserData())); }},
-    {"DartKickGroupMember", "ZelGroupDeleteMember", 1, kForward, [](Inputs& in) { return Ret(DartKickGroupMember(in.Text(1), in.UserData())); }},
-    {"DartMarkGroupMemberList", "ZelGroupMarkGroupMemberList", 4, kForward, [](Inputs& in) { return Ret(DartMarkGroupMemberList(in.Text(1), in.Text(2), in.I64(3), in.I64(4), in.UserData())); }},
-    {"DartGetGroupPendencyList", "ZelGroupGetPendencyList", 1, kForward, [](Inputs& in) { return Ret(DartGetGroupPendencyList(in.Text(1), in.UserData())); }},
-    {"DartHandleGroupPendency", "ZelGroupHandlePendency", 1, kForward, [](Inputs& in) { return Ret(DartHandleGroupPendency(in.Text(1), in.UserData())); }},
-    {"DartMarkGroupPendencyRead", "ZelGroupReportPendencyReaded", 1, kForward, [](Inputs& in) { return Ret(DartMarkGroupPendencyRead(in.U64(1), in.UserData())); }},
+    OPERATION_ROW(DartCreateGroup, ZelGroupCreate, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteGroup, ZelGroupDelete, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartJoinGroup, ZelGroupJoin, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartQuitGroup, ZelGroupQuit, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetJoinedGroupList, ZelGroupGetJoinedGroupList, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartGetGroupsInfo, ZelGroupGetGroupInfoList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchGroups, ZelGroupSearchGroups, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchCloudGroups, ZelGroupSearchCloudGroups, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetGroupInfo, ZelGroupModifyGroupInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartInitGroupAttributes, ZelGroupInitGroupAttributes, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartSetGroupAttributes, ZelGroupSetGroupAttributes, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartDeleteGroupAttributes, ZelGroupDeleteGroupAttributes, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetGroupAttributes, ZelGroupGetGroupAttributes, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetOnlineMemberCount, ZelGroupGetOnlineMemberCount, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetGroupCounters, ZelGroupSetGroupCounters, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetGroupCounters, ZelGroupGetGroupCounters, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartIncreaseGroupCounter, ZelGroupIncreaseGroupCounter, 3, kForward, (in.Text(1), in.Text(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartDecreaseGroupCounter, ZelGroupDecreaseGroupCounter, 3, kForward, (in.Text(1), in.Text(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartGetGroupMemberList, ZelGroupGetMemberInfoList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchGroupMembers, ZelGroupSearchGroupMembers, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchCloudGroupMembers, ZelGroupSearchCloudGroupMembers, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartModifyGroupMemberInfo, ZelGroupModifyMemberInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartInviteUserToGroup, ZelGroupInviteMember, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartKickGroupMember, ZelGroupDeleteMember, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartMarkGroupMemberList, ZelGroupMarkGroupMemberList, 4, kForward, (in.Text(1), in.Text(2), in.I64(3), in.I64(4), in.UserData())),
+    OPERATION_ROW(DartGetGroupPendencyList, ZelGroupGetPendencyList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartHandleGroupPendency, ZelGroupHandlePendency, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartMarkGroupPendencyRead, ZelGroupReportPendencyReaded, 1, kForward, (in.U64(1), in.UserData())),
 
     // Communities, topics and permission groups.
-    {"DartCreateCommunity", "ZelCommunityCreate", 1, kForward, [](Inputs& in) { return Ret(DartCreateCommunity(in.Text(1), in.UserData())); }},
-    {"DartGetJoinedCommunityList", "ZelCommunityGetJoinedCommunityList", 0, kForward, [](Inputs& in) { return Ret(DartGetJoinedCommunityList(in.UserData())); }},
-    {"DartCreateTopicInCommunity", "ZelCommunityCreateTopicInCommunity", 2, kForward, [](Inputs& in) { return Ret(DartCreateTopicInCommunity(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartDeleteTopicFromCommunity", "ZelCommunityDeleteTopicFromCommunity", 2, kForward, [](Inputs& in) { return Ret(DartDeleteTopicFromCommunity(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartSetTopicInfo", "ZelCommunitySetTopicInfo", 1, kForward, [](Inputs& in) { return Ret(DartSetTopicInfo(in.Text(1), in.UserData())); }},
-    {"DartGetTopicInfoList", "ZelCommunityGetTopicInfoList", 2, kForward, [](Inputs& in) { return Ret(DartGetTopicInfoList(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartSetTopicInheritMessageReceiveOptionFromCommunity", "ZelCommunitySetTopicInheritMessageReceiveOptionFromCommunity", 2, kForward, [](Inputs& in) { return Ret(DartSetTopicInheritMessageReceiveOptionFromCommunity(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartCreatePermissionGroupInCommunity", "ZelCommunityCreatePermissionGroupInCommunity", 1, kForward, [](Inputs& in) { return Ret(DartCreatePermissionGroupInCommunity(in.Text(1), in.UserData())); }},
-    {"DartDeletePermissionGroupFromCommunity", "ZelCommunityDeletePermissionGroupFromCommunity", 2, kForward, [](Inputs& in) { return Ret(DartDeletePermissionGroupFromCommunity(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartModifyPermissionGroupInfoInCommunity", "ZelCommunityModifyPermissionGroupInfoInCommunity", 1, kForward, [](Inputs& in) { return Ret(DartModifyPermissionGroupInfoInCommunity(in.Text(1), in.UserData())); }},
-    {"DartGetJoinedPermissionGroupListInCommunity", "ZelCommunityGetJoinedPermissionGroupListInCommunity", 1, kForward, [](Inputs& in) { return Ret(DartGetJoinedPermissionGroupListInCommunity(in.Text(1), in.UserData())); }},
-    {"DartGetPermissionGroupListInCommunity", "ZelCommunityGetPermissionGroupListInCommunity", 2, kForward, [](Inputs& in) { return Ret(DartGetPermissionGroupListInCommunity(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartAddCommunityMembersToPermissionGroup", "ZelCommunityAddCommunityMembersToPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartAddCommunityMembersToPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartRemoveCommunityMembersFromPermissionGroup", "ZelCommunityRemoveCommunityMembersFromPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartRemoveCommunityMembersFromPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartGetCommunityMemberListInPermissionGroup", "ZelCommunityGetCommunityMemberListInPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartGetCommunityMemberListInPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartAddTopicPermissionToPermissionGroup", "ZelCommunityAddTopicPermissionToPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartAddTopicPermissionToPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartDeleteTopicPermissionFromPermissionGroup", "ZelCommunityDeleteTopicPermissionFromPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartDeleteTopicPermissionFromPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartModifyTopicPermissionInPermissionGroup", "ZelCommunityModifyTopicPermissionInPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartModifyTopicPermissionInPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
-    {"DartGetTopicPermissionInPermissionGroup", "ZelCommunityGetTopicPermissionInPermissionGroup", 3, kForward, [](Inputs& in) { return Ret(DartGetTopicPermissionInPermissionGroup(in.Text(1), in.Text(2), in.Text(3), in.UserData())); }},
+    OPERATION_ROW(DartCreateCommunity, ZelCommunityCreate, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetJoinedCommunityList, ZelCommunityGetJoinedCommunityList, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartCreateTopicInCommunity, ZelCommunityCreateTopicInCommunity, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartDeleteTopicFromCommunity, ZelCommunityDeleteTopicFromCommunity, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartSetTopicInfo, ZelCommunitySetTopicInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetTopicInfoList, ZelCommunityGetTopicInfoList, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartSetTopicInheritMessageReceiveOptionFromCommunity, ZelCommunitySetTopicInheritMessageReceiveOptionFromCommunity, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartCreatePermissionGroupInCommunity, ZelCommunityCreatePermissionGroupInCommunity, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeletePermissionGroupFromCommunity, ZelCommunityDeletePermissionGroupFromCommunity, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartModifyPermissionGroupInfoInCommunity, ZelCommunityModifyPermissionGroupInfoInCommunity, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetJoinedPermissionGroupListInCommunity, ZelCommunityGetJoinedPermissionGroupListInCommunity, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetPermissionGroupListInCommunity, ZelCommunityGetPermissionGroupListInCommunity, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartAddCommunityMembersToPermissionGroup, ZelCommunityAddCommunityMembersToPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartRemoveCommunityMembersFromPermissionGroup, ZelCommunityRemoveCommunityMembersFromPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartGetCommunityMemberListInPermissionGroup, ZelCommunityGetCommunityMemberListInPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartAddTopicPermissionToPermissionGroup, ZelCommunityAddTopicPermissionToPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartDeleteTopicPermissionFromPermissionGroup, ZelCommunityDeleteTopicPermissionFromPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartModifyTopicPermissionInPermissionGroup, ZelCommunityModifyTopicPermissionInPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
+    OPERATION_ROW(DartGetTopicPermissionInPermissionGroup, ZelCommunityGetTopicPermissionInPermissionGroup, 3, kForward, (in.Text(1), in.Text(2), in.Text(3), in.UserData())),
 
     // Conversations, unread counts and conversation groups.
-    {"DartGetConversationList", "ZelConvGetConvList", 0, kForward, [](Inputs& in) { return Ret(DartGetConversationList(in.UserData())); }},
-    {"DartGetConversation", "ZelConvGetConvInfo", 1, kForward, [](Inputs& in) { return Ret(DartGetConversation(in.Text(1), in.UserData())); }},
-    {"DartGetConversationListByFilter", "ZelConvGetConversationListByFilter", 3, kForward, [](Inputs& in) { return Ret(DartGetConversationListByFilter(in.Text(1), in.U64(2), in.I64(3), in.UserData())); }},
-    {"DartDeleteConversation", "ZelConvDelete", 2, kForward, [](Inputs& in) { return Ret(DartDeleteConversation(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartDeleteConversationList", "ZelConvDeleteConversationList", 2, kForward, [](Inputs& in) { return Ret(DartDeleteConversationList(in.Text(1), in.I64(2), in.UserData())); }},
-    {"DartSetConversationDraft", "ZelConvSetDraft", 3, kNoCallback, [](Inputs& in) { return Ret(DartSetConversationDraft(in.Text(1), in.I64(2), in.Text(3))); }},
-    {"DartCancelConversationDraft", "ZelConvCancelDraft", 2, kNoCallback, [](Inputs& in) { return Ret(DartCancelConversationDraft(in.Text(1), in.I64(2))); }},
-    {"DartSetConversationCustomData", "ZelConvSetConversationCustomData", 2, kForward, [](Inputs& in) { return Ret(DartSetConversationCustomData(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartPinConversation", "ZelConvPinConversation", 3, kForward, [](Inputs& in) { return Ret(DartPinConversation(in.Text(1), in.I64(2), in.I64(3), in.UserData())); }},
-    {"DartMarkConversation", "ZelConvMarkConversation", 3, kForward, [](Inputs& in) { return Ret(DartMarkConversation(in.Text(1), in.I64(2), in.I64(3), in.UserData())); }},
-    {"DartGetTotalUnreadMessageCount", "ZelConvGetTotalUnreadMessageCount", 0, kForward, [](Inputs& in) { return Ret(DartGetTotalUnreadMessageCount(in.UserData())); }},
-    {"DartGetUnreadMessageCountByFilter", "ZelConvGetUnreadMessageCountByFilter", 1, kForward, [](Inputs& in) { return Ret(DartGetUnreadMessageCountByFilter(in.Text(1), in.UserData())); }},
-    {"DartSubscribeUnreadMessageCountByFilter", "ZelConvSubscribeUnreadMessageCountByFilter", 1, kNoCallback, [](Inputs& in) { return Ret(DartSubscribeUnreadMessageCountByFilter(in.Text(1))); }},
-    {"DartUnsubscribeUnreadMessageCountByFilter", "ZelConvUnsubscribeUnreadMessageCountByFilter", 1, kNoCallback, [](Inputs& in) { return Ret(DartUnsubscribeUnreadMessageCountByFilter(in.Text(1))); }},
-    {"DartCleanConversationUnreadMessageCount", "ZelConvCleanConversationUnreadMessageCount", 3, kForward, [](Inputs& in) { return Ret(DartCleanConversationUnreadMessageCount(in.Text(1), in.U64(2), in.U64(3), in.UserData())); }},
-    {"DartCreateConversationGroup", "ZelConvCreateConversationGroup", 2, kForward, [](Inputs& in) { return Ret(DartCreateConversationGroup(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetConversationGroupList", "ZelConvGetConversationGroupList", 0, kForward, [](Inputs& in) { return Ret(DartGetConversationGroupList(in.UserData())); }},
-    {"DartDeleteConversationGroup", "ZelConvDeleteConversationGroup", 1, kForward, [](Inputs& in) { return Ret(DartDeleteConversationGroup(in.Text(1), in.UserData())); }},
-    {"DartRenameConversationGroup", "ZelConvRenameConversationGroup", 2, kForward, [](Inputs& in) { return Ret(DartRenameConversationGroup(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartAddConversationsToGroup", "ZelConvAddConversationsToGroup", 2, kForward, [](Inputs& in) { return Ret(DartAddConversationsToGroup(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartDeleteConversationsFromGroup", "ZelConvDeleteConversationsFromGroup", 2, kForward, [](Inputs& in) { return Ret(DartDeleteConversationsFromGroup(in.Text(1), in.Text(2), in.UserData())); }},
+    OPERATION_ROW(DartGetConversationList, ZelConvGetConvList, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartGetConversation, ZelConvGetConvInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetConversationListByFilter, ZelConvGetConversationListByFilter, 3, kForward, (in.Text(1), in.U64(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartDeleteConversation, ZelConvDelete, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartDeleteConversationList, ZelConvDeleteConversationList, 2, kForward, (in.Text(1), in.I64(2), in.UserData())),
+    OPERATION_ROW(DartSetConversationDraft, ZelConvSetDraft, 3, kNoCallback, (in.Text(1), in.I64(2), in.Text(3))),
+    OPERATION_ROW(DartCancelConversationDraft, ZelConvCancelDraft, 2, kNoCallback, (in.Text(1), in.I64(2))),
+    OPERATION_ROW(DartSetConversationCustomData, ZelConvSetConversationCustomData, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartPinConversation, ZelConvPinConversation, 3, kForward, (in.Text(1), in.I64(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartMarkConversation, ZelConvMarkConversation, 3, kForward, (in.Text(1), in.I64(2), in.I64(3), in.UserData())),
+    OPERATION_ROW(DartGetTotalUnreadMessageCount, ZelConvGetTotalUnreadMessageCount, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartGetUnreadMessageCountByFilter, ZelConvGetUnreadMessageCountByFilter, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSubscribeUnreadMessageCountByFilter, ZelConvSubscribeUnreadMessageCountByFilter, 1, kNoCallback, (in.Text(1))),
+    OPERATION_ROW(DartUnsubscribeUnreadMessageCountByFilter, ZelConvUnsubscribeUnreadMessageCountByFilter, 1, kNoCallback, (in.Text(1))),
+    OPERATION_ROW(DartCleanConversationUnreadMessageCount, ZelConvCleanConversationUnreadMessageCount, 3, kForward, (in.Text(1), in.U64(2), in.U64(3), in.UserData())),
+    OPERATION_ROW(DartCreateConversationGroup, ZelConvCreateConversationGroup, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetConversationGroupList, ZelConvGetConversationGroupList, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartDeleteConversationGroup, ZelConvDeleteConversationGroup, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartRenameConversationGroup, ZelConvRenameConversationGroup, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartAddConversationsToGroup, ZelConvAddConversationsToGroup, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartDeleteConversationsFromGroup, ZelConvDeleteConversationsFromGroup, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
 
     // Friendship.
-    {"DartGetFriendList", "ZelFriendshipGetFriendProfileList", 0, kForward, [](Inputs& in) { return Ret(DartGetFriendList(in.UserData())); }},
-    {"DartGetFriendsInfo", "ZelFriendshipGetFriendsInfo", 1, kForward, [](Inputs& in) { return Ret(DartGetFriendsInfo(in.Text(1), in.UserData())); }},
-    {"DartSetFriendInfo", "ZelFriendshipModifyFriendProfile", 1, kForward, [](Inputs& in) { return Ret(DartSetFriendInfo(in.Text(1), in.UserData())); }},
-    {"DartSearchFriends", "ZelFriendshipSearchFriends", 1, kForward, [](Inputs& in) { return Ret(DartSearchFriends(in.Text(1), in.UserData())); }},
-    {"DartAddFriend", "ZelFriendshipAddFriend", 1, kForward, [](Inputs& in) { return Ret(DartAddFriend(in.Text(1), in.UserData())); }},
-    {"DartDeleteFromFriendList", "ZelFriendshipDeleteFriend", 1, kForward, [](Inputs& in) { return Ret(DartDeleteFromFriendList(in.Text(1), in.UserData())); }},
-    {"DartCheckFriend", "ZelFriendshipCheckFriendType", 1, kForward, [](Inputs& in) { return Ret(DartCheckFriend(in.Text(1), in.UserData())); }},
-    {"DartGetFriendApplicationList", "ZelFriendshipGetPendencyList", 1, kForward, [](Inputs& in) { return Ret(DartGetFriendApplicationList(in.Text(1), in.UserData())); }},
-    {"DartHandleFriendAddRequest", "ZelFriendshipHandleFriendAddRequest", 1, kForward, [](Inputs& in) { return Ret(DartHandleFriendAddRequest(in.Text(1), in.UserData())); }},
-    {"DartDeleteFriendApplication", "ZelFriendshipDeletePendency", 1, kForward, [](Inputs& in) { return Ret(DartDeleteFriendApplication(in.Text(1), in.UserData())); }},
-    {"DartSetFriendApplicationRead", "ZelFriendshipReportPendencyReaded", 1, kForward, [](Inputs& in) { return Ret(DartSetFriendApplicationRead(in.U64(1), in.UserData())); }},
-    {"DartGetBlackList", "ZelFriendshipGetBlackList", 0, kForward, [](Inputs& in) { return Ret(DartGetBlackList(in.UserData())); }},
-    {"DartAddToBlackList", "ZelFriendshipAddToBlackList", 1, kForward, [](Inputs& in) { return Ret(DartAddToBlackList(in.Text(1), in.UserData())); }},
-    {"DartDeleteFromBlackList", "ZelFriendshipDeleteFromBlackList", 1, kForward, [](Inputs& in) { return Ret(DartDeleteFromBlackList(in.Text(1), in.UserData())); }},
-    {"DartCreateFriendGroup", "ZelFriendshipCreateFriendGroup", 1, kForward, [](Inputs& in) { return Ret(DartCreateFriendGroup(in.Text(1), in.UserData())); }},
-    {"DartGetFriendGroupList", "ZelFriendshipGetFriendGroupList", 1, kForward, [](Inputs& in) { return Ret(DartGetFriendGroupList(in.Text(1), in.UserData())); }},
-    {"DartDeleteFriendGroup", "ZelFriendshipDeleteFriendGroup", 1, kForward, [](Inputs& in) { return Ret(DartDeleteFriendGroup(in.Text(1), in.UserData())); }},
-    {"DartModifyFriendGroup", "ZelFriendshipModifyFriendGroup", 1, kForward, [](Inputs& in) { return Ret(DartModifyFriendGroup(in.Text(1), in.UserData())); }},
+    OPERATION_ROW(DartGetFriendList, ZelFriendshipGetFriendProfileList, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartGetFriendsInfo, ZelFriendshipGetFriendsInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetFriendInfo, ZelFriendshipModifyFriendProfile, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSearchFriends, ZelFriendshipSearchFriends, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartAddFriend, ZelFriendshipAddFriend, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteFromFriendList, ZelFriendshipDeleteFriend, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartCheckFriend, ZelFriendshipCheckFriendType, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetFriendApplicationList, ZelFriendshipGetPendencyList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartHandleFriendAddRequest, ZelFriendshipHandleFriendAddRequest, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteFriendApplication, ZelFriendshipDeletePendency, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartSetFriendApplicationRead, ZelFriendshipReportPendencyReaded, 1, kForward, (in.U64(1), in.UserData())),
+    OPERATION_ROW(DartGetBlackList, ZelFriendshipGetBlackList, 0, kForward, (in.UserData())),
+    OPERATION_ROW(DartAddToBlackList, ZelFriendshipAddToBlackList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteFromBlackList, ZelFriendshipDeleteFromBlackList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartCreateFriendGroup, ZelFriendshipCreateFriendGroup, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetFriendGroupList, ZelFriendshipGetFriendGroupList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartDeleteFriendGroup, ZelFriendshipDeleteFriendGroup, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartModifyFriendGroup, ZelFriendshipModifyFriendGroup, 1, kForward, (in.Text(1), in.UserData())),
 
     // Official accounts and following; every row has Inputs = 1.
-    {"DartSubscribeOfficialAccount", "ZelSubscribeOfficialAccount", 1, kForward, [](Inputs& in) { return Ret(DartSubscribeOfficialAccount(in.Text(1), in.UserData())); }},
-    {"DartUnsubscribeOfficialAccount", "ZelUnsubscribeOfficialAccount", 1, kForward, [](Inputs& in) { return Ret(DartUnsubscribeOfficialAccount(in.Text(1), in.UserData())); }},
-    {"DartGetOfficialAccountsInfo", "ZelGetOfficialAccountsInfo", 1, kForward, [](Inputs& in) { return Ret(DartGetOfficialAccountsInfo(in.Text(1), in.UserData())); }},
-    {"DartFollowUser", "ZelFollowUser", 1, kForward, [](Inputs& in) { return Ret(DartFollowUser(in.Text(1), in.UserData())); }},
-    {"DartUnfollowUser", "ZelUnfollowUser", 1, kForward, [](Inputs& in) { return Ret(DartUnfollowUser(in.Text(1), in.UserData())); }},
-    {"DartGetMyFollowingList", "ZelGetMyFollowingList", 1, kForward, [](Inputs& in) { return Ret(DartGetMyFollowingList(in.Text(1), in.UserData())); }},
-    {"DartGetMyFollowersList", "ZelGetMyFollowersList", 1, kForward, [](Inputs& in) { return Ret(DartGetMyFollowersList(in.Text(1), in.UserData())); }},
-    {"DartGetMutualFollowersList", "ZelGetMutualFollowersList", 1, kForward, [](Inputs& in) { return Ret(DartGetMutualFollowersList(in.Text(1), in.UserData())); }},
-    {"DartGetUserFollowInfo", "ZelGetUserFollowInfo", 1, kForward, [](Inputs& in) { return Ret(DartGetUserFollowInfo(in.Text(1), in.UserData())); }},
-    {"DartCheckFollowType", "ZelCheckFollowType", 1, kForward, [](Inputs& in) { return Ret(DartCheckFollowType(in.Text(1), in.UserData())); }},
+    OPERATION_ROW(DartSubscribeOfficialAccount, ZelSubscribeOfficialAccount, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartUnsubscribeOfficialAccount, ZelUnsubscribeOfficialAccount, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetOfficialAccountsInfo, ZelGetOfficialAccountsInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartFollowUser, ZelFollowUser, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartUnfollowUser, ZelUnfollowUser, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetMyFollowingList, ZelGetMyFollowingList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetMyFollowersList, ZelGetMyFollowersList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetMutualFollowersList, ZelGetMutualFollowersList, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartGetUserFollowInfo, ZelGetUserFollowInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartCheckFollowType, ZelCheckFollowType, 1, kForward, (in.Text(1), in.UserData())),
 
     // Signaling.
-    {"DartInvite", "ZelSignalingInvite", 5, kInvitation, [](Inputs& in) { return Ret(DartInvite(in.Text(1), in.Text(2), in.Flag(3), in.Text(4), in.I32(5), in.Text(6), in.UserData())); }},
-    {"DartInviteInGroup", "ZelSignalingInviteInGroup", 5, kInvitation, [](Inputs& in) { return Ret(DartInviteInGroup(in.Text(1), in.Text(2), in.Text(3), in.Flag(4), in.I32(5), in.Text(6), in.UserData())); }},
-    {"DartCancel", "ZelSignalingCancel", 2, kForward, [](Inputs& in) { return Ret(DartCancel(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartAccept", "ZelSignalingAccept", 2, kForward, [](Inputs& in) { return Ret(DartAccept(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartReject", "ZelSignalingReject", 2, kForward, [](Inputs& in) { return Ret(DartReject(in.Text(1), in.Text(2), in.UserData())); }},
-    {"DartGetSignalingInfo", "ZelGetSignalingInfo", 1, kForward, [](Inputs& in) { return Ret(DartGetSignalingInfo(in.Text(1), in.UserData())); }},
-    {"DartModifyInvitation", "ZelSignalingModifyInvitation", 2, kForward, [](Inputs& in) { return Ret(DartModifyInvitation(in.Text(1), in.Text(2), in.UserData())); }},
+    OPERATION_ROW(DartInvite, ZelSignalingInvite, 5, kInvitation, (in.Text(1), in.Text(2), in.Flag(3), in.Text(4), in.I32(5), in.Text(6), in.UserData())),
+    OPERATION_ROW(DartInviteInGroup, ZelSignalingInviteInGroup, 5, kInvitation, (in.Text(1), in.Text(2), in.Text(3), in.Flag(4), in.I32(5), in.Text(6), in.UserData())),
+    OPERATION_ROW(DartCancel, ZelSignalingCancel, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartAccept, ZelSignalingAccept, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartReject, ZelSignalingReject, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
+    OPERATION_ROW(DartGetSignalingInfo, ZelGetSignalingInfo, 1, kForward, (in.Text(1), in.UserData())),
+    OPERATION_ROW(DartModifyInvitation, ZelSignalingModifyInvitation, 2, kForward, (in.Text(1), in.Text(2), in.UserData())),
   };
   // clang-format on
   return rows;
 }
 
 #pragma GCC diagnostic pop
+#undef OPERATION_ROW
 
 // ---------------------------------------------------------------------------
 // Expectations shared by the table-driven tests.
