@@ -241,9 +241,10 @@ bool DecodeUnicodeCodePoint(std::string_view text, std::size_t& consumed,
   return true;
 }
 
-// Appends the UTF-8 form of a code point; false for one beyond U+10FFFF,
-// which UTF-8 cannot hold (only a signed \u escape such as \u-001 gets here).
-bool AppendUtf8(unsigned long cp, std::string& out) {
+// Appends the UTF-8 form of a code point. One beyond U+10FFFF, which UTF-8
+// cannot hold (only a signed \u escape such as \u-001 makes one), adds no
+// bytes: the escape has decoded, so it is no fault, and is left out.
+void AppendUtf8(unsigned long cp, std::string& out) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -258,10 +259,7 @@ bool AppendUtf8(unsigned long cp, std::string& out) {
     out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    return false;
   }
-  return true;
 }
 
 // ----------------------------------------------------------------- brackets
@@ -521,11 +519,11 @@ Value Parser::DeserializeString(std::size_t& pos, std::size_t end, bool& error) 
       case 'u': {
         std::size_t consumed = 0;
         unsigned long code_point = 0;
-        if (!DecodeUnicodeCodePoint(raw.substr(i), consumed, code_point) ||
-            !AppendUtf8(code_point, decoded)) {
+        if (!DecodeUnicodeCodePoint(raw.substr(i), consumed, code_point)) {
           error = true;
           return Value();
         }
+        AppendUtf8(code_point, decoded);
         i += consumed - 1;
         break;
       }
