@@ -159,7 +159,9 @@ TEST(JsonParser, ArrayElements) {
       {"[1 2]", "[12]"},
       {"[t r u e, F a L s E]", "[true,false]"},
       {"[\v1\f]", "[1]"},
-      {"[\xA0" "1]", "null"},
+      {"[\xA0"
+       "1]",
+       "null"},
       {"[[1],[2,[3]]]", "[[1],[2,[3]]]"},
       {"[[1]2]", "[[1],2]"},
       {"[[1] , 2]", "[[1],2]"},
@@ -259,9 +261,9 @@ TEST(JsonParser, StringEscapes) {
     Parse("[" + c.text + "]");  // both overloads, round trip
   }
   const std::vector<std::string> faulty = {
-      R"("\uD83D")",     R"("\uD83Dx")",  R"("\uD83D\u12")", R"("\uD83D\n0000")",
-      R"("\uD83D\uDE0G")", R"("\u12")", R"("\u12G4")",     R"("\u+-01")",
-      R"("\x")",         R"("\)",       R"(")",            R"("abc)",
+      R"("\uD83D")", R"("\uD83Dx")", R"("\uD83D\u12")", R"("\uD83D\n0000")", R"("\uD83D\uDE0G")",
+      R"("\u12")",   R"("\u12G4")",  R"("\u+-01")",     R"("\x")",           R"("\)",
+      R"(")",        R"("abc)",
   };
   for (const std::string& text : faulty) {
     SCOPED_TRACE("string: " + text);
@@ -397,8 +399,7 @@ enum class Nesting { kArrays, kObjects, kMixed };
 std::string Nest(int depth, Nesting kind) {
   std::string open, close;
   for (int level = 0; level < depth; ++level) {
-    const bool array =
-        kind == Nesting::kArrays || (kind == Nesting::kMixed && level % 2 == 1);
+    const bool array = kind == Nesting::kArrays || (kind == Nesting::kMixed && level % 2 == 1);
     open += array ? "[" : R"({"k":)";
     close += array ? ']' : '}';
   }
@@ -526,7 +527,9 @@ TEST(JsonParser, NumbersAreReadTheClassicWayInAnyLocale) {
   EXPECT_EQ(parsed["b"][2].ToDouble(), 1.5e-7);
   EXPECT_EQ(parsed["c"].ToInt(), 12);
   EXPECT_EQ(Describe(json::Deserialize("[1e400]")), "null");
-  EXPECT_EQ(Describe(json::Deserialize("[\xA0" "1]")), "null");
+  EXPECT_EQ(Describe(json::Deserialize("[\xA0"
+                                       "1]")),
+            "null");
 }
 
 // ------------------------------------------------------- no exception leaves
@@ -588,7 +591,9 @@ class DocumentGenerator {
  public:
   explicit DocumentGenerator(unsigned seed) : rng_(seed) {}
 
-  Value Document() { return Pick(2) ? Container(json::ObjectType, 0) : Container(json::ArrayType, 0); }
+  Value Document() {
+    return Pick(2) ? Container(json::ObjectType, 0) : Container(json::ArrayType, 0);
+  }
 
  private:
   unsigned Pick(unsigned n) { return static_cast<unsigned>(rng_() % n); }
@@ -608,36 +613,54 @@ class DocumentGenerator {
 
   Value Element(int depth, bool null_allowed) {
     switch (Pick(depth < 6 ? 10 : 8)) {
-      case 0: return Integer();
-      case 1: return Integer();
-      case 2: return Value(static_cast<double>(static_cast<int>(rng_() % 2000001) - 1000000) /
-                           static_cast<double>(1u << Pick(11)));
-      case 3: return Value(Pick(2) == 1);
-      case 4: return null_allowed ? Value() : Value("not null");
+      case 0:
+        return Integer();
+      case 1:
+        return Integer();
+      case 2:
+        return Value(static_cast<double>(static_cast<int>(rng_() % 2000001) - 1000000) /
+                     static_cast<double>(1u << Pick(11)));
+      case 3:
+        return Value(Pick(2) == 1);
+      case 4:
+        return null_allowed ? Value() : Value("not null");
       case 5:
       case 6:
-      case 7: return Value(Text());
-      case 8: return Container(json::ArrayType, depth);
-      default: return Container(json::ObjectType, depth);
+      case 7:
+        return Value(Text());
+      case 8:
+        return Container(json::ArrayType, depth);
+      default:
+        return Container(json::ObjectType, depth);
     }
   }
 
   Value Integer() {
     switch (Pick(5)) {
-      case 0: return Value(static_cast<int>(rng_()));
-      case 1: return Value(2147483648u + static_cast<unsigned>(rng_() % 2147483648u));
-      case 2: return Value(static_cast<long long>((rng_() >> 2) | (1ULL << 40)) * (Pick(2) ? 1 : -1));
-      case 3: return Value(9223372036854775808ULL + (rng_() % 9223372036854775807ULL));
-      default: return Value(static_cast<int>(rng_() % 100));
+      case 0:
+        return Value(static_cast<int>(rng_()));
+      case 1:
+        return Value(2147483648u + static_cast<unsigned>(rng_() % 2147483648u));
+      case 2:
+        return Value(static_cast<long long>((rng_() >> 2) | (1ULL << 40)) * (Pick(2) ? 1 : -1));
+      case 3:
+        return Value(9223372036854775808ULL + (rng_() % 9223372036854775807ULL));
+      default:
+        return Value(static_cast<int>(rng_() % 100));
     }
   }
 
   std::string Text() {
     static const std::vector<std::string> pieces = {
-        "a", "Z", " ", "\"", "\\", "/", "\b", "\f", "\n", "\r", "\t", std::string(1, '\x01'),
-        "\x1F", "\x7F", "\xC3\xA9", "\xF0\x9F\x98\x80", "[", "]", "{", "}", ",", ":", "0", "e"};
+        "a",    "Z",    " ",        "\"",
+        "\\",   "/",    "\b",       "\f",
+        "\n",   "\r",   "\t",       std::string(1, '\x01'),
+        "\x1F", "\x7F", "\xC3\xA9", "\xF0\x9F\x98\x80",
+        "[",    "]",    "{",        "}",
+        ",",    ":",    "0",        "e"};
     std::string text;
-    for (unsigned n = Pick(8); n > 0; --n) text += pieces[Pick(static_cast<unsigned>(pieces.size()))];
+    for (unsigned n = Pick(8); n > 0; --n)
+      text += pieces[Pick(static_cast<unsigned>(pieces.size()))];
     return text;
   }
 

@@ -19,7 +19,7 @@
 // Whitespace and numbers are read by the classic locale's rules whatever
 // locale the host process has set. No exception leaves Deserialize: running
 // out of memory gives null, and so does nesting deeper than kMaxDepth.
-#include "json.h"
+#include <locale.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -32,7 +32,7 @@
 #include <string_view>
 #include <utility>
 
-#include <locale.h>
+#include "json.h"
 #if defined(__APPLE__)
 #include <xlocale.h>
 #endif
@@ -232,7 +232,8 @@ bool DecodeUnicodeCodePoint(std::string_view text, std::size_t& consumed,
   code_point = high;
   if (high >= 0xD800 && high <= 0xDBFF) {
     unsigned long low = 0;
-    if (text.size() < 11 || text[5] != '\\' || text[6] != 'u' || !ReadHex4(text.substr(7, 4), low)) {
+    if (text.size() < 11 || text[5] != '\\' || text[6] != 'u' ||
+        !ReadHex4(text.substr(7, 4), low)) {
       return false;
     }
     code_point = (((high & 0x3FF) << 10) | (low & 0x3FF)) + 0x10000;
@@ -336,8 +337,8 @@ class Parser {
   // The container [begin, end), trimmed, opening and closing with matching
   // brackets; null if the parse went deeper than kMaxDepth.
   Value DeserializeInternal(std::size_t begin, std::size_t end) {
-    Value result = text_[begin] == '[' ? DeserializeArray(begin, end, 1)
-                                       : DeserializeObject(begin, end, 1);
+    Value result =
+        text_[begin] == '[' ? DeserializeArray(begin, end, 1) : DeserializeObject(begin, end, 1);
     if (too_deep_) return Value();
     return result;
   }
@@ -510,12 +511,24 @@ Value Parser::DeserializeString(std::size_t& pos, std::size_t end, bool& error) 
     switch (raw[i]) {
       case '"':
       case '\\':
-      case '/': decoded += raw[i]; break;
-      case 'b': decoded += '\b'; break;
-      case 'f': decoded += '\f'; break;
-      case 'n': decoded += '\n'; break;
-      case 'r': decoded += '\r'; break;
-      case 't': decoded += '\t'; break;
+      case '/':
+        decoded += raw[i];
+        break;
+      case 'b':
+        decoded += '\b';
+        break;
+      case 'f':
+        decoded += '\f';
+        break;
+      case 'n':
+        decoded += '\n';
+        break;
+      case 'r':
+        decoded += '\r';
+        break;
+      case 't':
+        decoded += '\t';
+        break;
       case 'u': {
         std::size_t consumed = 0;
         unsigned long code_point = 0;
@@ -527,7 +540,9 @@ Value Parser::DeserializeString(std::size_t& pos, std::size_t end, bool& error) 
         i += consumed - 1;
         break;
       }
-      default: error = true; return Value();
+      default:
+        error = true;
+        return Value();
     }
     ++i;
   }
@@ -558,7 +573,9 @@ Value Parser::DeserializeScalar(std::size_t& pos, std::size_t end, bool& error) 
       case '[':
       case '{':
       case ']':
-      case '}': error = true; break;
+      case '}':
+        error = true;
+        break;
       default:
         if (IsDigit(c)) digit = true;
     }
