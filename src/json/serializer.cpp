@@ -7,37 +7,17 @@
 // the standard defines as printf's %.16g in the "C" locale) where the
 // standard library has it, else by snprintf with the decimal point put back
 // to '.'. NaN and infinities, which have no JSON form, are written as null.
-#include "json.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
-// Vector scanning of string values: SSE2 is part of every x86-64 target,
-// NEON of every arm64 target; anything else scans 8 bytes as one word.
-// (ZELJSON_NO_SIMD forces the word scan, ZELJSON_NO_TO_CHARS the snprintf
-// form of doubles, so that tests can cover both fallbacks.)
-#if defined(ZELJSON_NO_SIMD)
-#define ZELJSON_SIMD_SSE2 0
-#define ZELJSON_SIMD_NEON 0
-#elif defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define ZELJSON_SIMD_SSE2 1
-#define ZELJSON_SIMD_NEON 0
-#include <emmintrin.h>
-#if defined(_MSC_VER)
-#include <intrin.h>
-#endif
-#elif (defined(__ARM_NEON) && defined(__aarch64__)) || defined(_M_ARM64)
-#define ZELJSON_SIMD_SSE2 0
-#define ZELJSON_SIMD_NEON 1
-#include <arm_neon.h>
-#else
-#define ZELJSON_SIMD_SSE2 0
-#define ZELJSON_SIMD_NEON 0
-#endif
-#define ZELJSON_SIMD_NONE (!ZELJSON_SIMD_SSE2 && !ZELJSON_SIMD_NEON)
+#include "json.h"
+
+// Vector scanning of string values (simd.h). ZELJSON_NO_TO_CHARS forces the
+// snprintf form of doubles, so that tests can cover that fallback.
+#include "simd.h"
 
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L && !defined(ZELJSON_NO_TO_CHARS)
 #define ZELJSON_DOUBLE_TO_CHARS 1
@@ -242,7 +222,8 @@ inline void WriteDouble(Writer& w, double d) {
     }
   }
 #if ZELJSON_DOUBLE_TO_CHARS
-  const std::to_chars_result r = std::to_chars(p, p + kDoubleRoom, d, std::chars_format::general, 16);
+  const std::to_chars_result r =
+      std::to_chars(p, p + kDoubleRoom, d, std::chars_format::general, 16);
   w.SetCursor(r.ptr);
 #else
   w.Advance(FormatDoubleFallback(p, d));
@@ -268,6 +249,7 @@ struct EscapeTable {
     for (int c = 0; c < 256; ++c) {
       EscapeEntry& e = entry[c];
       char short_form = 0;
+      // clang-format off
       switch (c) {
         case 0x08: short_form = 'b'; break;
         case 0x09: short_form = 't'; break;
@@ -279,6 +261,7 @@ struct EscapeTable {
         case 0x5C: short_form = '\\'; break;
         default: break;
       }
+      // clang-format on
       if (short_form != 0) {
         e.bytes[0] = '\\';
         e.bytes[1] = short_form;
@@ -311,8 +294,10 @@ constexpr std::size_t kBlockEscapeRoom = 16 * kMaxEscape + kEntrySize;
 // without a branch per byte. First makes sure of room for the worst case of
 // these bytes, the padding of the last entry, and then one byte each for the
 // rest of the text and the closing quote, which the caller counts on.
-inline char* WriteEscaped(Writer& w, char* o, char*& limit, const char* p, std::size_t k, const char* end) {
-  const std::size_t need = k * kMaxEscape + kEntrySize + (static_cast<std::size_t>(end - p) - k) + 1;
+inline char* WriteEscaped(Writer& w, char* o, char*& limit, const char* p, std::size_t k,
+                          const char* end) {
+  const std::size_t need =
+      k * kMaxEscape + kEntrySize + (static_cast<std::size_t>(end - p) - k) + 1;
   if (static_cast<std::size_t>(limit - o) < need) {
     w.SetCursor(o);
     o = w.Room(need);
@@ -325,19 +310,6 @@ inline char* WriteEscaped(Writer& w, char* o, char*& limit, const char* p, std::
   }
   return o;
 }
-
-#if ZELJSON_SIMD_SSE2
-// The index of the lowest set bit of a non-zero mask.
-inline unsigned LowestSetBit(unsigned mask) {
-#if defined(_MSC_VER)
-  unsigned long index;
-  _BitScanForward(&index, mask);
-  return static_cast<unsigned>(index);
-#else
-  return static_cast<unsigned>(__builtin_ctz(mask));
-#endif
-}
-#endif
 
 #if ZELJSON_SIMD_NONE
 // Whether any of the 8 bytes in x needs escaping: below 0x20, or one of
@@ -381,9 +353,10 @@ void WriteString(Writer& w, const std::string& s) {
   const __m128i max_control = _mm_set1_epi8(0x1F);
   while (end - p >= 16) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i hits = _mm_or_si128(
-        _mm_or_si128(_mm_cmpeq_epi8(x, quote), _mm_cmpeq_epi8(x, slash)),
-        _mm_or_si128(_mm_cmpeq_epi8(x, backslash), _mm_cmpeq_epi8(_mm_min_epu8(x, max_control), x)));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, quote), _mm_cmpeq_epi8(x, slash)),
+                     _mm_or_si128(_mm_cmpeq_epi8(x, backslash),
+                                  _mm_cmpeq_epi8(_mm_min_epu8(x, max_control), x)));
     const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
     // The block is stored as it is; the bytes before its first escape stay,
     // that byte is escaped over the rest, and the scan resumes after it.
@@ -551,7 +524,8 @@ std::string Serialize(const Value& value) {
   const ValueType type = value.GetValueType();
   if (type != ObjectType && type != ArrayType) return std::string();
   std::string out;
-  Writer w(out, type == ObjectType ? ExpectedSize(value.ToObject()) : ExpectedSize(value.ToArray()));
+  Writer w(out,
+           type == ObjectType ? ExpectedSize(value.ToObject()) : ExpectedSize(value.ToArray()));
   if (type == ObjectType) {
     SerializeObject(value.ToObject(), w);
   } else {
