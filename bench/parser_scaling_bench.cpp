@@ -21,6 +21,12 @@
 //                 an object whose members are followed by as much whitespace
 //                 as they take themselves, which every member's value would
 //                 otherwise trim again
+//   SpacedLiterals
+//                 an array of true followed by a blank, whose element ends a
+//                 scan for whitespace could run past
+//   SpacedMembers
+//                 an object of numbers followed by a blank before their comma,
+//                 whose scalar scans must stop at that comma
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
@@ -96,6 +102,18 @@ std::string SpaceBeforeBrace(std::size_t size) {
   return doc + std::string(size - doc.size() - 1, ' ') + "}";
 }
 
+// Copies of `item` separated by commas inside open and close.
+std::string Repeated(const std::string& open, const std::string& item, const std::string& close,
+                     std::size_t size) {
+  std::string doc = open + item;
+  while (doc.size() + 1 + item.size() + close.size() <= size) doc += "," + item;
+  return doc + close;
+}
+
+std::string SpacedLiterals(std::size_t size) { return Repeated("[", "true ", "]", size); }
+
+std::string SpacedMembers(std::size_t size) { return Repeated("{", "\"k\":1 ", "}", size); }
+
 void Run(benchmark::State& state, std::string (*generate)(std::size_t)) {
   const std::string doc = generate(static_cast<std::size_t>(state.range(0)));
   if (json::Deserialize(doc).GetValueType() == json::NullType) {
@@ -131,5 +149,7 @@ BENCHMARK_CAPTURE(Run, FlatObject, FlatObject)->Apply(Sizes);
 BENCHMARK_CAPTURE(Run, Nested, Nested)->Apply(Sizes);
 BENCHMARK_CAPTURE(Run, StringsThenContainer, StringsThenContainer)->Apply(Sizes);
 BENCHMARK_CAPTURE(Run, SpaceBeforeBrace, SpaceBeforeBrace)->Apply(Sizes);
+BENCHMARK_CAPTURE(Run, SpacedLiterals, SpacedLiterals)->Apply(Sizes);
+BENCHMARK_CAPTURE(Run, SpacedMembers, SpacedMembers)->Apply(Sizes);
 
 BENCHMARK_MAIN();
