@@ -25,4 +25,5 @@ filter+='|^delivery/[a-z_0-9]+/zelbridge/4096'
   --benchmark_min_time=0.05 \
   --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true \
-  --benchmark_enable_random_interleaving=true
+  --benchmark_enable_random_interleaving=true \
+  --benchmark_color=false
