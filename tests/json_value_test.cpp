@@ -734,6 +734,24 @@ TEST(JsonObject, IteratesInAscendingByteOrder) {
   EXPECT_EQ(keys, (std::vector<std::string>{"", "\x01", "a", "ab", "z", "\xC3\xA9"}));
 }
 
+// Keys given as a std::string lvalue, a temporary and a text name the same
+// member, and the lvalue key is left as it was.
+TEST(JsonObject, EveryKeyFormNamesTheSameMember) {
+  Object o;
+  const std::string long_key = "a key longer than the short-string buffer";
+  o[std::string(long_key)] = Value(1);
+  EXPECT_EQ(o[long_key].ToInt(), 1);
+  o[long_key.c_str()] = Value(2);
+  o[std::string(long_key)] = Value(3);
+  EXPECT_EQ(o.size(), 1u);
+  EXPECT_EQ(o.begin()->first, long_key);
+  EXPECT_EQ(o.begin()->second.ToInt(), 3);
+  std::string lvalue = "k";
+  o[lvalue] = Value(4);
+  EXPECT_EQ(lvalue, "k");
+  EXPECT_EQ(o.size(), 2u);
+}
+
 TEST(JsonObject, FindHasKeyAndClear) {
   Object o = SampleObject();
   EXPECT_TRUE(o.find("k") != o.end());

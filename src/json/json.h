@@ -69,8 +69,10 @@ class ZELJSON_API Object {
   int HasKeys(const std::vector<std::string>& keys) const;
   int HasKeys(const char** keys, int count) const;
 
-  // Missing members are inserted as null.
+  // Missing members are inserted as null. A key passed as a temporary is
+  // moved into a new member rather than copied.
   Value& operator[](const std::string& key);
+  Value& operator[](std::string&& key);
   Value& operator[](const char* key);
   // The member must exist.
   const Value& operator[](const std::string& key) const;

@@ -100,6 +100,7 @@ int Object::HasKeys(const char** keys, int count) const {
 }
 
 Value& Object::operator[](const std::string& key) { return mValues[key]; }
+Value& Object::operator[](std::string&& key) { return mValues[std::move(key)]; }
 Value& Object::operator[](const char* key) { return mValues[std::string(key)]; }
 
 const Value& Object::operator[](const std::string& key) const {
