@@ -9,17 +9,7 @@ root=$(pwd)
 jobs=2
 started=$(date +%s)
 
-packages=(g++-mingw-w64-x86-64-posix wine wine64 g++-aarch64-linux-gnu qemu-user libgtest-dev libgmock-dev)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "== installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${missing[@]}"
-fi
+.ci/install-missing.sh g++-mingw-w64-x86-64-posix wine wine64 g++-aarch64-linux-gnu qemu-user libgtest-dev libgmock-dev
 
 # The Wine prefix of the toolchain's emulator (cmake/toolchains/wine-run.sh),
 # kept out of the user's own; its persistent wineserver is stopped however

@@ -32,17 +32,6 @@ using bench_documents::UserData;
 constexpr int kCode = 0;
 constexpr int64_t kPort = 1;
 
-// The steps of DartZelCommonCallback, without the delivery.
-json::Object BuildEnvelope(const char* json_param) {
-  json::Object envelope;
-  envelope["code"] = json::Value(kCode);
-  envelope["desc"] = json::Value(Desc());
-  envelope["user_data"] = json::Value(UserData());
-  envelope["callback"] = json::Value("apiCallback");
-  envelope["json_param"] = json::Value(json_param);
-  return envelope;
-}
-
 std::string Payload(std::size_t size) {
   return bench_documents::Generate(bench_documents::Kind::kMessageList, size);
 }
@@ -74,7 +63,7 @@ void Deliver(benchmark::State& state, std::size_t size) {
 void Build(benchmark::State& state, std::size_t size) {
   const std::string payload = Payload(size);
   for (auto _ : state) {
-    json::Object envelope = BuildEnvelope(payload.c_str());
+    json::Object envelope = bench_documents::CompletionEnvelope(payload.c_str());
     benchmark::DoNotOptimize(envelope);
   }
   Count(state, payload.size());
@@ -82,7 +71,7 @@ void Build(benchmark::State& state, std::size_t size) {
 
 void Serialize(benchmark::State& state, std::size_t size) {
   const std::string payload = Payload(size);
-  const json::Value envelope(BuildEnvelope(payload.c_str()));
+  const json::Value envelope(bench_documents::CompletionEnvelope(payload.c_str()));
   for (auto _ : state) {
     const std::string text = json::Serialize(envelope);
     benchmark::DoNotOptimize(text.data());

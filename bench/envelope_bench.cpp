@@ -49,18 +49,8 @@ std::string WithoutSlashEscapes(const std::string& text) {
 
 // ----------------------------------------------------------------- ours
 
-json::Object OurEnvelope(const char* json_param) {
-  json::Object envelope;
-  envelope["code"] = json::Value(kCode);
-  envelope["desc"] = json::Value(Desc());
-  envelope["user_data"] = json::Value(UserData());
-  envelope["callback"] = json::Value("apiCallback");
-  envelope["json_param"] = json::Value(json_param);
-  return envelope;
-}
-
 std::string OurBuildWrite(const char* json_param) {
-  return json::Serialize(json::Value(OurEnvelope(json_param)));
+  return json::Serialize(json::Value(bench_documents::CompletionEnvelope(json_param)));
 }
 
 // -------------------------------------------------------------- RapidJSON
@@ -157,7 +147,7 @@ void RegisterEnvelope() {
   const std::size_t sizes[] = {100, 4096, 65536, 1048576};
   for (const std::size_t size : sizes) {
     Register("write", kOurs, size, [](benchmark::State& state, const std::string& payload) {
-      const json::Value envelope(OurEnvelope(payload.c_str()));
+      const json::Value envelope(bench_documents::CompletionEnvelope(payload.c_str()));
       Run(state, payload, [&](std::string* text) { return Keep(json::Serialize(envelope), text); });
     });
     Register("write", "rapidjson", size, [](benchmark::State& state, const std::string& payload) {

@@ -206,4 +206,14 @@ std::string Generate(Kind kind, std::size_t size) {
   return doc;
 }
 
+json::Object CompletionEnvelope(const char* json_param) {
+  json::Object envelope;
+  envelope["code"] = json::Value(0);
+  envelope["desc"] = json::Value(Desc());
+  envelope["user_data"] = json::Value(UserData());
+  envelope["callback"] = json::Value("apiCallback");
+  envelope["json_param"] = json::Value(json_param);
+  return envelope;
+}
+
 }  // namespace bench_documents

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <string>
 
+#include "json.h"
+
 namespace bench_documents {
 
 enum class Kind { kMessageList, kConversationList, kProfileArray };
@@ -24,6 +26,10 @@ std::string Generate(Kind kind, std::size_t size);
 // The user_data and desc texts of a completion, as the Dart side sends them.
 inline const char* UserData() { return "req_1700000000123_42"; }
 inline const char* Desc() { return ""; }
+
+// A completion envelope of a successful operation whose result is
+// json_param, built by the completion callback's own steps.
+json::Object CompletionEnvelope(const char* json_param);
 
 }  // namespace bench_documents
 
