@@ -95,7 +95,6 @@ std::string SerializeEnvelope(json::Object& envelope) {
 }
 
 void Deliver(json::Object& envelope) {
-  const std::string user_data = UserDataForLog(envelope);
   if (NoPortRegistered()) {
     writeLogToVexlog("Serious error, no Dart_Port registered.");
     return;
@@ -103,6 +102,9 @@ void Deliver(json::Object& envelope) {
 
   const std::string text = SerializeEnvelope(envelope);
   if (PostToEveryPort(text, false)) return;
+  // Only the failure lines need the user_data text; the envelope is as it
+  // was when delivery began.
+  const std::string user_data = UserDataForLog(envelope);
   LogFailure("[Step1] Posting message without base64 failed. user_data: ", user_data);
 
   // The VM refuses texts it cannot take as a string (invalid UTF-8); base64
