@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "dart_api_dl.h"
+#include "dart_version.h"
+#include "internal/dart_api_dl_impl.h"
 
 namespace copying_dart_port {
 namespace {

@@ -7,6 +7,10 @@ if(WIN32)
   # Windows finds a program's DLLs in the program's own directory, so the
   # DLLs, tests and demo share one.
   set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+else()
+  # The bridge finds the SDK library beside itself, so the build puts every
+  # shared library in one directory, as an app bundle does.
+  set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
 endif()
 
 if(CMAKE_CROSSCOMPILING)

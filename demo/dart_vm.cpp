@@ -8,6 +8,8 @@
 #include <mutex>
 
 #include "dart_api_dl.h"
+#include "dart_version.h"
+#include "internal/dart_api_dl_impl.h"
 
 namespace demo {
 

@@ -12,6 +12,7 @@
 
 #include "dart_api_dl.h"
 #include "dart_vm.h"
+#include "internal/dart_api_dl_impl.h"
 
 namespace demo {
 namespace {

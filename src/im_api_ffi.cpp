@@ -2,6 +2,7 @@
 // with the base64 and error-envelope fallbacks, and the log line that reports
 // each delivery failure into the SDK's own log.
 
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "dart_api_dl.h"
 #include "dart_delivery.h"
+#include "internal/dart_api_dl_impl.h"
 #include "json/json.h"
 #include "sdk/zel_sdk.h"
 #include "zelbridge.h"
@@ -27,8 +29,6 @@ const char* const base64_chars[2] = {
 const char base64_pad[2] = {'=', '.'};
 
 bool PostText(Dart_Port port, const std::string& text) {
-  // Posting before the Dart API is bound counts as refused.
-  if (Dart_PostCObject_DL == nullptr) return false;
   Dart_CObject message;
   message.type = Dart_CObject_kString;
   message.value.as_string = text.c_str();
@@ -40,6 +40,10 @@ bool PostText(Dart_Port port, const std::string& text) {
 // fails is removed from the registry.
 bool PostToEveryPort(const std::string& text, bool drop_refusing_ports) {
   std::lock_guard<std::mutex> lock(send_port_mutex_);
+  // Before the Dart API is bound nothing can be posted. That is the bridge's
+  // state, not the ports' fault: they stay registered and receive what comes
+  // once it is bound.
+  if (Dart_PostCObject_DL == nullptr) return false;
   bool accepted = false;
   for (auto port = send_port_list_.begin(); port != send_port_list_.end();) {
     const bool posted = PostText(*port, text);
@@ -120,6 +124,16 @@ void Deliver(json::Object& envelope) {
   LogFailure("[Step3] Posting error message failed. user_data: ", user_data);
 }
 
+// True when the runtime's table offers the posting function, without which
+// the bridge could deliver nothing.
+bool OffersPostFunction(const DartApi& api) {
+  if (api.functions == nullptr) return false;
+  for (const DartApiEntry* entry = api.functions; entry->name != nullptr; ++entry) {
+    if (std::strcmp(entry->name, "Dart_PostCObject") == 0) return entry->function != nullptr;
+  }
+  return false;
+}
+
 }  // namespace
 
 void SendDataToDart(json::Object& envelope) {
@@ -176,6 +190,11 @@ std::string base64_encode(const unsigned char* data, unsigned long length, bool 
 ZELBRIDGE_EXPORT intptr_t DartInitDartApiDL(void* data) {
   // A null table would be read by the binder; refuse it like a wrong version.
   if (data == nullptr) return -1;
+  // Binding writes the function that posting passes call, so it holds their
+  // lock. A table without that function is refused before anything is bound:
+  // an earlier binding stays in place.
+  std::lock_guard<std::mutex> lock(send_port_mutex_);
+  if (!OffersPostFunction(*static_cast<const DartApi*>(data))) return -1;
   return Dart_InitializeApiDL(data);
 }
 

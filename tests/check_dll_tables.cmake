@@ -127,8 +127,10 @@ if(NOT sdk_imported)
   set(failures "${failures}\n  ${sdk_dll} is not in the import table")
 endif()
 
+# The library's path goes on a line of its own: a long path must not break
+# the first line, which the checker's own tests match.
 if(failures)
-  message(FATAL_ERROR "DLL table check failed for ${LIBRARY}:${failures}")
+  message(FATAL_ERROR "DLL table check failed:\n  library: ${LIBRARY}${failures}")
 endif()
 list(LENGTH header_names header_count)
 list(LENGTH export_names export_count)

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "dart_api_dl.h"
+#include "internal/dart_api_dl_impl.h"
 
 namespace dart_standin {
 namespace {
@@ -36,22 +37,44 @@ const DartApiEntry kEntries[] = {
     {"Dart_PostCObject", reinterpret_cast<void (*)(void)>(&PostCObject)},
     {nullptr, nullptr},
 };
+bool PostInteger(Dart_Port, int64_t) { return true; }
+
 const DartApiEntry kEntriesWithoutPost[] = {
-    {"Dart_NewNativePort", nullptr},
+    {"Dart_PostInteger", reinterpret_cast<void (*)(void)>(&PostInteger)},
+    {nullptr, nullptr},
+};
+const DartApiEntry kEntriesWithNullPost[] = {
+    {"Dart_PostInteger", reinterpret_cast<void (*)(void)>(&PostInteger)},
+    {"Dart_PostCObject", nullptr},
     {nullptr, nullptr},
 };
 
 }  // namespace
 
-void* ApiData(int major_version) {
-  static DartApi current = {2, 5, kEntries};
-  static DartApi other = {3, 0, kEntries};
-  return major_version == 2 ? &current : &other;
+void* ApiData(int major_version, int minor_version) {
+  // One table per version asked for, alive for the process like the VM's.
+  static std::mutex mutex;
+  static std::map<std::pair<int, int>, DartApi>& tables =
+      *new std::map<std::pair<int, int>, DartApi>();
+  std::lock_guard<std::mutex> lock(mutex);
+  const auto version = std::make_pair(major_version, minor_version);
+  return &tables.try_emplace(version, DartApi{major_version, minor_version, kEntries})
+              .first->second;
 }
 
-void* ApiDataWithoutPost() {
-  static DartApi api = {2, 5, kEntriesWithoutPost};
-  return &api;
+void* ApiDataWithoutPost(MissingPost how) {
+  static DartApi no_entry = {2, 5, kEntriesWithoutPost};
+  static DartApi null_function = {2, 5, kEntriesWithNullPost};
+  static DartApi no_entry_list = {2, 5, nullptr};
+  switch (how) {
+    case MissingPost::kNullFunction:
+      return &null_function;
+    case MissingPost::kNoEntryList:
+      return &no_entry_list;
+    case MissingPost::kNoEntry:
+      break;
+  }
+  return &no_entry;
 }
 
 void Reset() {

@@ -19,10 +19,16 @@ struct Post {
   bool accepted = false;
 };
 
-// The Dart API data for DartInitDartApiDL, with the given major version.
-void* ApiData(int major_version = 2);
-// The same, without a "Dart_PostCObject" entry.
-void* ApiDataWithoutPost();
+// The Dart API data for DartInitDartApiDL, with the given version.
+void* ApiData(int major_version = 2, int minor_version = 5);
+
+// Tables of the current version that offer no posting function.
+enum class MissingPost {
+  kNoEntry,       // the entries name other functions only
+  kNullFunction,  // a "Dart_PostCObject" entry with a null function
+  kNoEntryList,   // a null entry list
+};
+void* ApiDataWithoutPost(MissingPost how = MissingPost::kNoEntry);
 
 // Forgets every post and every port rule.
 void Reset();

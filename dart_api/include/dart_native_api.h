@@ -1,23 +1,9 @@
-// The part of the Dart SDK's dynamically linked native API that the bridge
-// uses, laid out exactly as the Dart VM hands it over. Builds against an
-// installed Dart SDK use the SDK's own dart_api_dl.h instead; the bridge uses
-// only names that both share.
-#ifndef ZELBRIDGE_DART_API_DL_H_
-#define ZELBRIDGE_DART_API_DL_H_
+/* The message that native code posts to a Dart port. Its layout is the Dart
+   VM's: the bridge hands it to the VM's Dart_PostCObject as it is. */
+#ifndef ZELBRIDGE_DART_NATIVE_API_H_
+#define ZELBRIDGE_DART_NATIVE_API_H_
 
-#include <stdbool.h>
-#include <stdint.h>
-
-#ifdef __cplusplus
-#define DART_EXTERN extern "C"
-#else
-#define DART_EXTERN extern
-#endif
-
-#define DART_API_DL_MAJOR_VERSION 2
-#define DART_API_DL_MINOR_VERSION 5
-
-typedef int64_t Dart_Port;
+#include "dart_api.h"
 
 typedef enum {
   Dart_CObject_kNull = 0,
@@ -55,8 +41,6 @@ typedef enum {
   Dart_TypedData_kFloat64x2,
   Dart_TypedData_kInvalid
 } Dart_TypedData_Type;
-
-typedef void (*Dart_HandleFinalizer)(void* isolate_callback_data, void* peer);
 
 typedef struct _Dart_CObject {
   Dart_CObject_Type type;
@@ -97,25 +81,4 @@ typedef struct _Dart_CObject {
   } value;
 } Dart_CObject;
 
-// The table the Dart runtime passes to native code (NativeApi.initializeApiDLData).
-typedef struct {
-  const char* name;
-  void (*function)(void);
-} DartApiEntry;
-
-typedef struct {
-  const int major;
-  const int minor;
-  const DartApiEntry* const functions;
-} DartApi;
-
-typedef bool (*Dart_PostCObject_Type)(Dart_Port port_id, Dart_CObject* message);
-
-// Bound by Dart_InitializeApiDL; null until then.
-DART_EXTERN Dart_PostCObject_Type Dart_PostCObject_DL;
-
-// Binds the API from the runtime's table: 0 on success, -1 when the table's
-// major version is not DART_API_DL_MAJOR_VERSION.
-DART_EXTERN intptr_t Dart_InitializeApiDL(void* data);
-
-#endif  // ZELBRIDGE_DART_API_DL_H_
+#endif /* ZELBRIDGE_DART_NATIVE_API_H_ */
