@@ -1,13 +1,37 @@
 #!/usr/bin/env bash
 # Installs those of the given Debian packages that are not installed yet,
-# through sudo when not run as root; does nothing when all are there.
+# through sudo when not run as root; does nothing when all are there. An
+# argument may also name a set of packages for one kind of work:
+#   demo   build the library and run the demo: compilers, CMake, Ninja
+#   dev    demo, plus what the whole test suite needs (GoogleTest/GoogleMock,
+#          libabigail for the ABI check, locales for the decimal-comma tests)
+#   cross  dev, plus the Windows, Linux arm64/armhf and i686 cross compilers,
+#          Wine and user-mode QEMU
+#   fuzz   clang and its sanitizer and libFuzzer runtimes
+#   bench  Google Benchmark and the peer JSON libraries
 #
-# Usage: .ci/install-missing.sh package...
+# Usage: .ci/install-missing.sh set-or-package...
 set -euo pipefail
 
+packages_of() {
+  case "$1" in
+    demo) echo build-essential cmake ninja-build ;;
+    dev) echo "$(packages_of demo) libgtest-dev libgmock-dev abigail-tools locales" ;;
+    cross)
+      echo "$(packages_of dev) g++-mingw-w64-x86-64-posix wine wine64" \
+        "g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-i686-linux-gnu qemu-user"
+      ;;
+    fuzz) echo "$(packages_of demo) clang libclang-rt-14-dev" ;;
+    bench) echo "$(packages_of demo) libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev" ;;
+    *) echo "$1" ;;
+  esac
+}
+
 missing=()
-for package in "$@"; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+for argument in "$@"; do
+  for package in $(packages_of "$argument"); do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
 done
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0

@@ -5,15 +5,14 @@
 # machine are too noisy to fail a build on, so a slow run never fails CI;
 # only a benchmark that cannot be built or run does.
 #
-# Usage: bench/ci_guard.sh [build directory]   (default: build-bench-guard)
+# Usage: bench/ci_guard.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${1:-build-bench-guard}
+build_dir=build/bench
 
 bash bench/setup.sh
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DZELBRIDGE_BUILD_BENCH=ON \
-  -DZELBRIDGE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build_dir" -j2 --target zelbridge_bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench
 
 # Payloads of 4 KiB and 1 MiB, parsing of 16 KiB message lists, delivery of
 # 4 KiB payloads with its parts; three repetitions, medians only.

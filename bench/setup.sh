@@ -3,4 +3,4 @@
 # the peer JSON libraries, all from Debian's packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-.ci/install-missing.sh cmake g++ libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev
+.ci/install-missing.sh bench

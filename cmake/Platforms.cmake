@@ -1,13 +1,18 @@
 # What differs between the platforms the bridge is built for; the toolchain
 # files in cmake/toolchains/ select the compilers.
 
+# A build that includes this project (Gradle's externalNativeBuild, a
+# plugin's CMakeLists.txt) may choose the output directories itself, and
+# collects the libraries from there.
 if(WIN32)
   # Dart opens zelbridge.dll and the bridge imports ZelSDK.dll: no "lib".
   set(CMAKE_SHARED_LIBRARY_PREFIX "")
   # Windows finds a program's DLLs in the program's own directory, so the
   # DLLs, tests and demo share one.
-  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
-else()
+  if(NOT CMAKE_RUNTIME_OUTPUT_DIRECTORY)
+    set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  endif()
+elseif(NOT CMAKE_LIBRARY_OUTPUT_DIRECTORY)
   # The bridge finds the SDK library beside itself, so the build puts every
   # shared library in one directory, as an app bundle does.
   set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)

@@ -1,7 +1,7 @@
 # Windows x86-64 with the MinGW-w64 cross compilers, POSIX threads variant:
 # the win32 variant lacks std::mutex and thread-safe initialisation of
 # function-local statics, which the bridge relies on.
-#   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake
+# Used by the presets windows-x64 and production-windows-x64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Production builds in CI, made the way the README tells a release engineer,
+# from inputs outside the tree:
+#   1. the bridge, its Dart-facing tests and the demo against an installed
+#      Dart SDK's include/ folder, once in each layout that SDK releases use
+#      (stand-ins written by tests/dart_sdk_layouts/make_dart_sdk.cmake);
+#   2. the stand-in SDK delivered into a prefix of its own, as a vendor
+#      delivers an SDK; the production preset built against it, installed,
+#      and the installed library's dynamic section checked; the library and
+#      the SDK copied into one folder, as an app bundle holds them, and the
+#      demo run against that folder with no LD_LIBRARY_PATH;
+#   3. a project outside the tree built against the installed package.
+# Needs the dev build (build/dev) for the stand-in SDK and the demo host.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+work="$root/build/production-check"
+rm -rf "$work"
+mkdir -p "$work"
+
+dart_sdk() { # layout minor-version: writes a Dart SDK stand-in, prints its include/
+  local sdk="$root/build/fixtures/dart-sdk-$1"
+  cmake -DLAYOUT="$1" -DMINOR="$2" -DDESTINATION="$sdk" \
+    -P tests/dart_sdk_layouts/make_dart_sdk.cmake >&2
+  echo "$sdk/include"
+}
+
+for layout in prefixed:2 plain:6; do
+  echo "== bridge and demo tests against a Dart SDK in the ${layout%%:*} layout"
+  include_dir=$(dart_sdk "${layout%%:*}" "${layout##*:}")
+  cmake --preset dart-sdk --fresh -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$include_dir" >/dev/null
+  # The Dart API layer must come from the SDK, never from the bundled one.
+  if grep -q "$root/dart_api/include" build/dart-sdk/compile_commands.json; then
+    echo "== the build used the bundled Dart API layer instead of $include_dir"
+    exit 1
+  fi
+  cmake --build --preset dart-sdk
+  ctest --preset dart-sdk
+done
+
+echo "== SDK delivered from outside, production build, install"
+[ -f build/dev/CMakeCache.txt ] || cmake --preset dev >/dev/null
+cmake --build --preset dev --target ZelSDK zelbridge-demo
+vendor="$work/vendor"
+cmake --install build/dev --component zelsdk_standin --prefix "$vendor"
+cmake --preset production --fresh \
+  -DZELBRIDGE_SDK_LIBRARY="$vendor/lib/libZelSDK.so" \
+  -DZELBRIDGE_SDK_INCLUDE_DIR="$vendor/include" \
+  -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$(dart_sdk plain 6)" >/dev/null
+cmake --build --preset production
+dist="$work/dist"
+cmake --install build/production --prefix "$dist"
+cmake -DLIBRARY="$dist/lib/libzelbridge.so" -DREADELF=readelf \
+  -DSONAME=libzelbridge.so -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake
+
+echo "== the bundle: bridge and SDK in one folder, loaded from there alone"
+bundle="$work/bundle/lib"
+mkdir -p "$bundle"
+cp "$dist/lib/libzelbridge.so" "$vendor/lib/libZelSDK.so" "$bundle/"
+resolved=$(env -u LD_LIBRARY_PATH ldd "$bundle/libzelbridge.so" | grep libZelSDK.so)
+echo "$resolved"
+[[ "$resolved" == *"=> $bundle/libZelSDK.so"* ]]
+env -u LD_LIBRARY_PATH build/dev/demo/zelbridge-demo --library "$bundle/libzelbridge.so" >"$work/demo.log"
+tail -n 1 "$work/demo.log"
+
+echo "== a project outside the tree, built against the installed package"
+# As in a plugin's bundle, the SDK sits beside the installed bridge.
+cp "$vendor/lib/libZelSDK.so" "$dist/lib/"
+cmake -S tests/package_consumer -B "$work/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$dist" >/dev/null
+cmake --build "$work/consumer"
+env -u LD_LIBRARY_PATH "$work/consumer/package_consumer"
+echo "== production builds passed"
