@@ -59,7 +59,7 @@ bool NoPortRegistered() {
   return send_port_list_.empty();
 }
 
-// Runs make; false when it ran out of memory.
+// Runs make; false when it threw (memory ran out).
 template <typename Make>
 bool Made(Make make) noexcept {
   try {

@@ -85,7 +85,9 @@ bool SetThreadBlock(ThreadKey key, BufferBlock* block) {
 }
 #endif
 
-// The key of every thread's block, created once; null if that failed.
+// The key of every thread's block, created once; null if that failed. It is
+// never deleted, so the library must stay loaded while threads that hold a
+// block are running.
 const ThreadKey* BlockKey() {
   static ThreadKey key;
   static const bool created = CreateThreadKey(key);
