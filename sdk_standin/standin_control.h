@@ -82,6 +82,9 @@ ZEL_STANDIN_API void SetReadMemberListCompletion(const ReadMemberListCompletion&
 // Bytes written into caller buffers (at most 128 are copied, no terminator
 // is added: a 128-byte text fills the buffer completely).
 ZEL_STANDIN_API void SetBufferText(const std::string& bytes);
+// Bytes for caller buffers taken from source instead, called on the caller's
+// thread for each buffer; an empty source goes back to SetBufferText's bytes.
+ZEL_STANDIN_API void SetBufferTextSource(std::function<std::string()> source);
 ZEL_STANDIN_API void SetSdkVersion(const std::string& version);
 ZEL_STANDIN_API void SetServerTime(uint64_t server_time);
 

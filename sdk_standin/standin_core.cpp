@@ -24,6 +24,7 @@ struct State {
   Completion completion;
   ReadMemberListCompletion read_member_list_completion;
   std::string buffer_text;
+  std::function<std::string()> buffer_text_source;
   std::string sdk_version = "0.0.0-standin";
   uint64_t server_time = 0;
   std::map<std::string, Listener> listeners;
@@ -108,6 +109,7 @@ void Reset() {
   s.completion = Completion();
   s.read_member_list_completion = ReadMemberListCompletion();
   s.buffer_text.clear();
+  s.buffer_text_source = nullptr;
   s.sdk_version = "0.0.0-standin";
   s.server_time = 0;
   s.listeners.clear();
@@ -144,6 +146,11 @@ void SetReadMemberListCompletion(const ReadMemberListCompletion& completion) {
 void SetBufferText(const std::string& bytes) {
   std::lock_guard<std::mutex> lock(state().mutex);
   state().buffer_text = bytes;
+}
+
+void SetBufferTextSource(std::function<std::string()> source) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().buffer_text_source = std::move(source);
 }
 
 void SetSdkVersion(const std::string& version) {
@@ -248,7 +255,15 @@ int ReadMemberListOperation(const char* function, std::vector<Argument> args, co
 
 void FillBuffer(char* buffer) {
   if (world::Running()) return;  // the world writes caller buffers itself
-  std::lock_guard<std::mutex> lock(state().mutex);
+  std::unique_lock<std::mutex> lock(state().mutex);
+  const std::function<std::string()> source = state().buffer_text_source;
+  if (source) {
+    // Called unlocked, so that callers on several threads fill at once.
+    lock.unlock();
+    const std::string text = source();
+    std::memcpy(buffer, text.data(), text.size() < 128 ? text.size() : 128);
+    return;
+  }
   const std::string& text = state().buffer_text;
   std::memcpy(buffer, text.data(), text.size() < 128 ? text.size() : 128);
 }

@@ -19,7 +19,7 @@ json::Value TextOrEmpty(const void* text) {
 void DartZelCommonCallback(int32_t code, const char* desc, const char* json_params,
                            const void* user_data) {
   // Nothing may escape into the SDK's thread; an envelope that cannot be built
-  // is dropped.
+  // (out of memory) reaches Dart as the error envelope.
   try {
     json::Object envelope;
     envelope["code"] = json::Value(static_cast<int>(code));
@@ -29,6 +29,7 @@ void DartZelCommonCallback(int32_t code, const char* desc, const char* json_para
     envelope["json_param"] = TextOrEmpty(json_params);
     SendDataToDart(envelope);
   } catch (...) {
+    SendBuildFailureToDart("apiCallback", std::nullopt, static_cast<const char*>(user_data));
   }
 }
 
@@ -46,5 +47,6 @@ void DartGetGroupMessageReadMemberListCallback(const char* json_group_member_arr
     envelope["json_param"] = TextOrEmpty(json_group_member_array);
     SendDataToDart(envelope);
   } catch (...) {
+    SendBuildFailureToDart("apiCallback", std::nullopt, static_cast<const char*>(user_data));
   }
 }

@@ -19,7 +19,8 @@ inline json::Value Bool(bool value) { return json::Value(value); }
 
 // Builds the event envelope numbered callback_type, lets fill_payload add the
 // event's own members, and posts it. Nothing escapes into the SDK's thread: an
-// envelope that cannot be built (out of memory) is dropped.
+// envelope that cannot be built (out of memory) reaches Dart as the error
+// envelope.
 template <typename FillPayload>
 void PostEvent(const void* user_data, int callback_type, FillPayload fill_payload) noexcept {
   try {
@@ -30,6 +31,7 @@ void PostEvent(const void* user_data, int callback_type, FillPayload fill_payloa
     fill_payload(event);
     SendDataToDart(event);
   } catch (...) {
+    SendBuildFailureToDart("globalCallback", callback_type, static_cast<const char*>(user_data));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,16 +63,29 @@ bool NoPortRegistered() {
   return send_port_list_.empty();
 }
 
-// The envelope's "user_data" text for log lines; empty when it is missing or
-// not a string.
-std::string UserDataForLog(const json::Object& envelope) {
-  const auto member = envelope.find("user_data");
-  if (member == envelope.end() || member->second.GetValueType() != json::StringType) return "";
-  return member->second.ToString();
+// Runs make; false when it threw (memory ran out).
+template <typename Make>
+bool Made(Make make) noexcept {
+  try {
+    make();
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
 
-void LogFailure(const char* step_text, const std::string& user_data) {
-  writeLogToVexlog((step_text + user_data).c_str());
+// The envelope's "user_data" text for log lines; empty when it is missing or
+// not a string.
+const char* UserDataForLog(const json::Object& envelope) {
+  const auto member = envelope.find("user_data");
+  if (member == envelope.end() || member->second.GetValueType() != json::StringType) return "";
+  return member->second.ToString().c_str();
+}
+
+// A line that cannot be made (out of memory) is lost.
+void LogFailure(const char* step_text, const char* user_data) noexcept {
+  std::string line;
+  if (Made([&] { line = std::string(step_text) + user_data; })) writeLogToVexlog(line.c_str());
 }
 
 // Carries the envelope's routing members, whatever their type; missing ones
@@ -98,30 +112,48 @@ std::string SerializeEnvelope(json::Object& envelope) {
   return json::Serialize(lent.value);
 }
 
+// The text of the error envelope for the envelope's routing members.
+std::string ErrorTextFor(json::Object& envelope) {
+  return json::Serialize(json::Value(ErrorEnvelopeFor(envelope)));
+}
+
+// Step 3: posts the error text to every port and drops the ports that refuse
+// it. An error text that could not be made (empty) counts as refused.
+void PostErrorText(const std::string& error_text, const char* user_data) {
+  if (!error_text.empty() && PostToEveryPort(error_text, true)) return;
+  LogFailure("[Step3] Posting error message failed. user_data: ", user_data);
+}
+
 void Deliver(json::Object& envelope) {
   if (NoPortRegistered()) {
     writeLogToVexlog("Serious error, no Dart_Port registered.");
     return;
   }
 
-  const std::string text = SerializeEnvelope(envelope);
-  if (PostToEveryPort(text, false)) return;
+  // A text that cannot be made (out of memory) fails its step as if no port
+  // had accepted it.
+  std::string text;
+  const bool serialized = Made([&] { text = SerializeEnvelope(envelope); });
+  if (serialized && PostToEveryPort(text, false)) return;
   // Only the failure lines need the user_data text; the envelope is as it
   // was when delivery began.
-  const std::string user_data = UserDataForLog(envelope);
-  LogFailure("[Step1] Posting message without base64 failed. user_data: ", user_data);
+  LogFailure("[Step1] Posting message without base64 failed. user_data: ",
+             UserDataForLog(envelope));
 
   // The VM refuses texts it cannot take as a string (invalid UTF-8); base64
   // always can be.
-  const std::string base64_text =
-      "base64:" +
-      base64_encode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false);
-  if (PostToEveryPort(base64_text, false)) return;
-  LogFailure("[Step2] Posting message with base64 failed. user_data: ", user_data);
+  std::string base64_text;
+  const bool encoded =
+      serialized && Made([&] {
+        base64_text = "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(text.data()),
+                                                text.size(), false);
+      });
+  if (encoded && PostToEveryPort(base64_text, false)) return;
+  LogFailure("[Step2] Posting message with base64 failed. user_data: ", UserDataForLog(envelope));
 
-  const std::string error_text = json::Serialize(json::Value(ErrorEnvelopeFor(envelope)));
-  if (PostToEveryPort(error_text, true)) return;
-  LogFailure("[Step3] Posting error message failed. user_data: ", user_data);
+  std::string error_text;
+  Made([&] { error_text = ErrorTextFor(envelope); });
+  PostErrorText(error_text, UserDataForLog(envelope));
 }
 
 // True when the runtime's table offers the posting function, without which
@@ -136,11 +168,32 @@ bool OffersPostFunction(const DartApi& api) {
 
 }  // namespace
 
-void SendDataToDart(json::Object& envelope) {
-  // Runs on SDK threads: nothing may escape, and an envelope that cannot be
-  // delivered (out of memory) is lost like any other undeliverable one.
+void SendDataToDart(json::Object& envelope) noexcept {
+  // Runs on SDK threads: nothing may escape.
   try {
     Deliver(envelope);
+  } catch (...) {
+  }
+}
+
+void SendBuildFailureToDart(const char* callback, std::optional<int> callback_type,
+                            const char* user_data) noexcept {
+  try {
+    if (NoPortRegistered()) {
+      writeLogToVexlog("Serious error, no Dart_Port registered.");
+      return;
+    }
+    const char* const user_data_text = user_data != nullptr ? user_data : "";
+    LogFailure("Building message failed. user_data: ", user_data_text);
+    std::string error_text;
+    Made([&] {
+      json::Object routing;
+      routing["callback"] = json::Value(callback);
+      routing["callbackType"] = callback_type ? json::Value(*callback_type) : json::Value();
+      routing["user_data"] = json::Value(user_data_text);
+      error_text = ErrorTextFor(routing);
+    });
+    PostErrorText(error_text, user_data_text);
   } catch (...) {
   }
 }

@@ -30,11 +30,7 @@ ZELBRIDGE_EXPORT int DartLogout(const char* user_data) {
 }
 
 ZELBRIDGE_EXPORT const char* DartGetLoginUserID(void) {
-  static char* const user_id = NewResultBuffer();
-  if (user_id == nullptr) return "";
-  ClearResultBuffer(user_id);
-  ZelGetLoginUserID(user_id);
-  return TerminatedResultBuffer(user_id);
+  return ResultText(kLoginUserIdBuffer, [](char* user_id) { ZelGetLoginUserID(user_id); });
 }
 
 ZELBRIDGE_EXPORT int DartGetLoginStatus(void) { return ZelGetLoginStatus(); }
@@ -82,12 +78,10 @@ ZELBRIDGE_EXPORT int DartUnsubscribeUserStatus(const char* json_user_id_list,
 
 ZELBRIDGE_EXPORT const char* DartSendMessage(const char* conv_id, int32_t conv_type,
                                              const char* json_msg_param, const char* user_data) {
-  static char* const message_id = NewResultBuffer();
-  if (message_id == nullptr) return "";
-  ClearResultBuffer(message_id);
-  ZelMsgSendMessage(conv_id, conv_type, json_msg_param, message_id, DartZelCommonCallback,
-                    user_data);
-  return TerminatedResultBuffer(message_id);
+  return ResultText(kMessageIdBuffer, [&](char* message_id) {
+    ZelMsgSendMessage(conv_id, conv_type, json_msg_param, message_id, DartZelCommonCallback,
+                      user_data);
+  });
 }
 
 ZELBRIDGE_EXPORT int DartDownloadElemToPath(const char* json_download_elem_param, const char* path,

@@ -150,24 +150,20 @@ ZELBRIDGE_EXPORT const char* DartInvite(const char* invitee, const char* data,
                                         bool online_user_only, const char* json_offline_push_info,
                                         int32_t timeout, const char* /*unused_invite_id*/,
                                         const char* user_data) {
-  static char* const invite_id = NewResultBuffer();
-  if (invite_id == nullptr) return "";
-  ClearResultBuffer(invite_id);
-  ZelSignalingInvite(invitee, data, online_user_only, json_offline_push_info, timeout, invite_id,
-                     DartZelCommonCallback, user_data);
-  return TerminatedResultBuffer(invite_id);
+  return ResultText(kInviteIdBuffer, [&](char* invite_id) {
+    ZelSignalingInvite(invitee, data, online_user_only, json_offline_push_info, timeout, invite_id,
+                       DartZelCommonCallback, user_data);
+  });
 }
 
 ZELBRIDGE_EXPORT const char* DartInviteInGroup(const char* group_id, const char* json_invitee_array,
                                                const char* data, bool online_user_only,
                                                int32_t timeout, const char* /*unused_invite_id*/,
                                                const char* user_data) {
-  static char* const invite_id = NewResultBuffer();
-  if (invite_id == nullptr) return "";
-  ClearResultBuffer(invite_id);
-  ZelSignalingInviteInGroup(group_id, json_invitee_array, data, online_user_only, timeout,
-                            invite_id, DartZelCommonCallback, user_data);
-  return TerminatedResultBuffer(invite_id);
+  return ResultText(kGroupInviteIdBuffer, [&](char* invite_id) {
+    ZelSignalingInviteInGroup(group_id, json_invitee_array, data, online_user_only, timeout,
+                              invite_id, DartZelCommonCallback, user_data);
+  });
 }
 
 ZELBRIDGE_EXPORT int DartCancel(const char* invite_id, const char* data, const char* user_data) {

@@ -1,24 +1,44 @@
-// The 128-byte text buffers that the SDK fills for the exports that return a
-// text (user id, message id, invitation ids). Each such export owns one,
-// allocated on its first call and kept for the life of the process.
+// The 128-byte text buffers that the SDK fills for the four exports that
+// return a text (user id, message id, invitation ids). Each calling thread
+// has its own buffer per export, so the text that a call returns stays valid
+// until the same thread calls the same export again.
 #ifndef ZELBRIDGE_RESULT_BUFFER_H_
 #define ZELBRIDGE_RESULT_BUFFER_H_
 
 #include <cstddef>
 #include <cstring>
-#include <new>
 
 constexpr std::size_t kResultBufferSize = 128;
 
-// Null only when memory is exhausted; the export then returns "".
-inline char* NewResultBuffer() { return new (std::nothrow) char[kResultBufferSize]; }
+enum ResultBufferId {
+  kLoginUserIdBuffer,
+  kMessageIdBuffer,
+  kInviteIdBuffer,
+  kGroupInviteIdBuffer,
+  kResultBufferCount,
+};
 
-inline void ClearResultBuffer(char* buffer) { std::memset(buffer, 0, kResultBufferSize); }
+// The calling thread's buffer for one export, or null when none can be had
+// (out of memory); a later call tries again. Never freed: a thread's buffers
+// pass to a new thread once it has exited.
+char* ThreadResultBuffer(ResultBufferId id) noexcept;
 
-// The SDK promises a terminator within the 128 bytes; the last byte is forced
-// to NUL anyway so an SDK that fills the whole buffer cannot make the caller
-// read past it. A text that keeps the promise is left unchanged.
-inline const char* TerminatedResultBuffer(char* buffer) {
+// Zeroes the calling thread's buffer, has fill_buffer pass it to the SDK and
+// returns the text the SDK wrote. Without a buffer the SDK is still called,
+// with a zeroed buffer of this call's own, and this call returns "".
+template <typename FillBuffer>
+const char* ResultText(ResultBufferId id, FillBuffer fill_buffer) noexcept {
+  char* const buffer = ThreadResultBuffer(id);
+  if (buffer == nullptr) {
+    char scratch[kResultBufferSize] = {};
+    fill_buffer(scratch);
+    return "";
+  }
+  std::memset(buffer, 0, kResultBufferSize);
+  fill_buffer(buffer);
+  // The SDK promises a terminator within the 128 bytes; the last byte is
+  // forced to NUL anyway so an SDK that fills the whole buffer cannot make the
+  // caller read past it. A text that keeps the promise is left unchanged.
   buffer[kResultBufferSize - 1] = '\0';
   return buffer;
 }

@@ -1,13 +1,17 @@
 // Completion envelopes as they reach Dart, byte for byte.
 
+#include "completion.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "bridge_fixture.h"
-#include "completion.h"
+#include "dart_delivery.h"
+#include "delivery_under_allocation_failure.h"
 
 namespace {
 
@@ -90,6 +94,35 @@ TEST_F(CompletionTest, UserDataIsReadWhenTheCompletionRuns) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_NE(texts[0].find("\"user_data\":\"first\""), std::string::npos);
   EXPECT_NE(texts[1].find("\"user_data\":\"First\""), std::string::npos);
+}
+
+// Whichever allocation fails while a completion is built or posted, nothing
+// is thrown into the SDK's thread, and the completion reaches Dart whole or
+// as its error envelope, so the caller waiting for it learns of the failure.
+TEST_F(CompletionTest, AnAllocationFailureLeavesTheErrorEnvelopeOrALogLine) {
+  struct Case {
+    const char* name;
+    std::function<void()> complete;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"common completion", [] { DartZelCommonCallback(-3, "failed", R"({"id":1})", "42"); },
+       R"({"callback":"apiCallback","code":-3,"desc":"failed","json_param":"{\"id\":1}","user_data":"42"})"},
+      {"read-member-list completion",
+       [] { DartGetGroupMessageReadMemberListCallback("[]", 8, true, "42"); },
+       R"({"callback":"apiCallback","code":0,"desc":"","is_finished":true,"json_param":"[]","next_seq":8,"user_data":"42"})"},
+  };
+  const std::string error_text =
+      R"({"callback":"apiCallback","callbackType":null,"code":6131,"desc":"IM ffi data error","user_data":"42"})";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string base64_text =
+        "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(c.expected.data()),
+                                  c.expected.size(), false);
+    EXPECT_GT(ExpectDeliveryDespiteEachAllocationFailure(
+                  kPort, {c.expected, base64_text, error_text}, error_text, c.complete),
+              0);
+  }
 }
 
 }  // namespace

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "allocation_failure.h"
 #include "bridge_fixture.h"
 #include "dart_delivery.h"
+#include "delivery_under_allocation_failure.h"
 #include "json/json.h"
 
 namespace {
@@ -243,6 +246,123 @@ TEST_F(DeliveryTest, ATableWithoutThePostingFunctionIsRefusedAndTheEarlierBindin
   ASSERT_EQ(Received(6).size(), 1u);
   EXPECT_NE(Received(6)[0].find("\"user_data\":\"after\""), std::string::npos);
   EXPECT_TRUE(LogContents().empty());
+}
+
+// Serialising is the first thing delivery allocates for, so its first
+// allocation failing makes the text unavailable: steps 1 and 2 fail without a
+// post and the error envelope is sent instead.
+TEST_F(DeliveryTest, AnEnvelopeThatCannotBeSerialisedArrivesAsTheErrorEnvelope) {
+  Register(1);
+  json::Object envelope = Envelope(json::Value("42"));
+  EXPECT_TRUE(allocation_failure::WithAllocationFailing(1, [&] { SendDataToDart(envelope); }));
+
+  EXPECT_EQ(Received(1), (std::vector<std::string>{
+                             "{\"callback\":\"apiCallback\",\"callbackType\":null,\"code\":6131,"
+                             "\"desc\":\"IM ffi data error\",\"user_data\":\"42\"}"}));
+  EXPECT_EQ(LogContents(),
+            (std::vector<std::string>{
+                "im ffi: [Step1] Posting message without base64 failed. user_data: 42",
+                "im ffi: [Step2] Posting message with base64 failed. user_data: 42"}));
+
+  // The envelope is whole again afterwards; only its error envelope's routing
+  // members were added to it, as null where missing.
+  dart_standin::Reset();
+  SendDataToDart(envelope);
+  EXPECT_EQ(Received(1), (std::vector<std::string>{
+                             "{\"callback\":\"apiCallback\",\"callbackType\":null,\"code\":0,"
+                             "\"desc\":\"ok\",\"json_param\":\"\",\"user_data\":\"42\"}"}));
+}
+
+// Whichever allocation of delivery fails, the envelope arrives in one of its
+// forms, and any form but the usual one only with a log line.
+TEST_F(DeliveryTest, EveryAllocationFailureOfDeliveryLeavesATrace) {
+  Register(3);
+  const std::string error_text =
+      R"({"callback":"globalCallback","callbackType":5,"code":6131,"desc":"IM ffi data error","user_data":"u"})";
+  struct Case {
+    const char* name;
+    const char* payload;
+  };
+  // Text that is not UTF-8 is refused as plain text, so base64 comes first.
+  const Case cases[] = {{"plain text", "p"}, {"base64 text", "\xff"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    json::Object event;
+    event["user_data"] = json::Value("u");
+    event["callback"] = json::Value("globalCallback");
+    event["callbackType"] = json::Value(5);
+    event["payload"] = json::Value(c.payload);
+    const std::string plain = json::Serialize(json::Value(event));
+    std::vector<std::string> allowed = {plain, "base64:" + Base64(plain), error_text};
+    if (!dart_standin::IsValidUtf8(plain)) allowed.erase(allowed.begin());
+    EXPECT_GT(ExpectDeliveryDespiteEachAllocationFailure(3, allowed, error_text,
+                                                         [&] { SendDataToDart(event); }),
+              0);
+  }
+}
+
+// An envelope that could not be built is replaced by its error envelope.
+TEST_F(DeliveryTest, AnEnvelopeThatCouldNotBeBuiltIsReplacedByItsErrorEnvelope) {
+  struct Case {
+    const char* name;
+    const char* callback;
+    std::optional<int> callback_type;
+    const char* user_data;
+    bool port_accepts;
+    std::vector<std::string> received;
+    std::vector<std::string> logged;
+  };
+  const Case cases[] = {
+      {"completion",
+       "apiCallback",
+       std::nullopt,
+       "42",
+       true,
+       {R"({"callback":"apiCallback","callbackType":null,"code":6131,"desc":"IM ffi data error","user_data":"42"})"},
+       {"im ffi: Building message failed. user_data: 42"}},
+      {"event",
+       "globalCallback",
+       67,
+       "ev",
+       true,
+       {R"({"callback":"globalCallback","callbackType":67,"code":6131,"desc":"IM ffi data error","user_data":"ev"})"},
+       {"im ffi: Building message failed. user_data: ev"}},
+      {"null user_data",
+       "apiCallback",
+       std::nullopt,
+       nullptr,
+       true,
+       {R"({"callback":"apiCallback","callbackType":null,"code":6131,"desc":"IM ffi data error","user_data":""})"},
+       {"im ffi: Building message failed. user_data: "}},
+      {"refused",
+       "globalCallback",
+       0,
+       "7",
+       false,
+       {},
+       {"im ffi: Building message failed. user_data: 7",
+        "im ffi: [Step3] Posting error message failed. user_data: 7"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    zel_standin::Reset();
+    dart_standin::Reset();
+    Register(9);
+    if (!c.port_accepts) dart_standin::RefuseAllPosts(9);
+    SendBuildFailureToDart(c.callback, c.callback_type, c.user_data);
+    EXPECT_EQ(Received(9), c.received);
+    EXPECT_EQ(LogContents(), c.logged);
+
+    // A port that refused the error envelope was dropped, as by step 3.
+    zel_standin::Reset();
+    SendBuildFailureToDart(c.callback, c.callback_type, c.user_data);
+    if (c.port_accepts) {
+      EXPECT_EQ(LogContents().size(), 1u);
+    } else {
+      EXPECT_EQ(LogContents(),
+                (std::vector<std::string>{"im ffi: Serious error, no Dart_Port registered."}));
+    }
+  }
 }
 
 TEST(DartApiBinding, AnyMinorVersionOfMajorVersionTwoIsAccepted) {

@@ -15,40 +15,24 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <condition_variable>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
-#include <new>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "allocation_failure.h"
 #include "bridge_fixture.h"
+#include "buffer_exports.h"
 #include "completion.h"
+#include "result_buffer.h"
 #include "sdk/zel_sdk.h"
-
-// Counts the bridge's result-buffer allocations: each buffer is a 128-byte
-// "new (std::nothrow) char[]" (src/result_buffer.h). This replacement of the
-// nothrow array form forwards to the ordinary operator new[], as the standard
-// library's own version does, so sanitizers still pair it with delete[].
-namespace {
-std::atomic<int> g_nothrow_128_byte_arrays{0};
-}  // namespace
-
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  if (size == 128) g_nothrow_128_byte_arrays.fetch_add(1);
-  try {
-    return ::operator new[](size);
-  } catch (...) {
-    return nullptr;
-  }
-}
 
 namespace {
 
@@ -633,22 +617,6 @@ TEST(OperationTable, HasOneRowForEachOfThe164Exports) {
 // ---------------------------------------------------------------------------
 // The four result buffers.
 
-struct BufferExport {
-  const char* name;
-  const char* sdk_function;
-  const char* (*call)();
-};
-
-const BufferExport kBufferExports[] = {
-    {"DartGetLoginUserID", "ZelGetLoginUserID", [] { return DartGetLoginUserID(); }},
-    {"DartSendMessage", "ZelMsgSendMessage",
-     [] { return DartSendMessage("conv", 1, "{}", "ud send"); }},
-    {"DartInvite", "ZelSignalingInvite",
-     [] { return DartInvite("invitee", "data", true, "{}", 30, "p6", "ud invite"); }},
-    {"DartInviteInGroup", "ZelSignalingInviteInGroup",
-     [] { return DartInviteInGroup("group", "[]", "data", false, 30, "p6", "ud group"); }},
-};
-
 // The buffer the SDK was handed by the latest call of a function.
 uint64_t BufferHandedTo(const char* sdk_function) {
   const auto calls = zel_standin::CallsOf(sdk_function);
@@ -769,58 +737,85 @@ TEST_F(ResultBufferTest, InviteInGroupLeavesTheInviteTextUnchanged) {
   EXPECT_STREQ(group, "group-invite-2 which is longer");
 }
 
-// Concurrent first calls must find one buffer per export. Each export is
-// first called by several threads released at once; afterwards every thread
-// must hold the same address, and exactly one 128-byte buffer per export must
-// have been allocated. The statics of a process that already called the
-// exports are set, so this runs in fresh processes: the "threadsafe"
-// death-test style re-executes the test binary for each EXPECT_EXIT. A race
-// shows only when threads meet inside the initialisation, so a faulty guard
-// is caught often but not on every run; several processes raise the odds.
-bool ConcurrentFirstCallsShareOneBuffer() {
-  constexpr int kThreads = 6;
-  const int allocations_before = g_nothrow_128_byte_arrays.load();
-  bool ok = true;
-  std::set<const char*> buffers;
-  for (const BufferExport& e : kBufferExports) {
-    std::atomic<int> ready{0};
-    std::atomic<bool> go{false};
-    std::vector<const char*> seen(kThreads, nullptr);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-      threads.emplace_back([&, t] {
-        ready.fetch_add(1);
-        while (!go.load()) std::this_thread::yield();
-        seen[static_cast<std::size_t>(t)] = e.call();
-      });
-    }
-    while (ready.load() < kThreads) std::this_thread::yield();
-    go.store(true);
-    for (auto& thread : threads) thread.join();
-    for (const char* buffer : seen) ok = ok && buffer != nullptr && buffer == seen[0];
-    buffers.insert(seen[0]);
+// Runs body on a new thread that has no result buffers and finds none left
+// by an exited thread, so that its next buffer export must allocate them.
+// Threads tried before it that found buffers left over keep them, by staying
+// alive, until body has run.
+template <typename Body>
+void OnThreadThatMustAllocate(Body body) {
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::size_t probed = 0;
+  bool body_ran = false;
+  bool release = false;
+  std::vector<std::thread> threads;
+  while (!body_ran && threads.size() < 1000) {
+    threads.emplace_back([&] {
+      // Only a thread that finds no left-over buffers allocates, and gets
+      // none when that fails.
+      char* buffer = nullptr;
+      const bool allocates = allocation_failure::WithAllocationFailing(
+          1, [&] { buffer = ThreadResultBuffer(kMessageIdBuffer); });
+      if (allocates) {
+        EXPECT_EQ(buffer, nullptr);
+        body();
+      }
+      std::unique_lock<std::mutex> lock(mutex);
+      ++probed;
+      body_ran = body_ran || allocates;
+      changed.notify_all();
+      changed.wait(lock, [&] { return release || allocates; });
+    });
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return probed == threads.size(); });
   }
-  const int allocated = g_nothrow_128_byte_arrays.load() - allocations_before;
-  // Later calls allocate nothing more.
-  for (const BufferExport& e : kBufferExports) e.call();
-  const int allocated_in_all = g_nothrow_128_byte_arrays.load() - allocations_before;
-  std::fprintf(stderr, "%d buffers allocated, %d after more calls, %zu distinct\n", allocated,
-               allocated_in_all, buffers.size());
-  return ok && allocated == 4 && allocated_in_all == 4 && buffers.size() == 4;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    release = true;
+  }
+  changed.notify_all();
+  for (auto& thread : threads) thread.join();
+  EXPECT_TRUE(body_ran);
 }
 
-class ResultBufferDeathTest : public ResultBufferTest {};
+// A thread whose buffers cannot be allocated still reaches the SDK and gets
+// "" for that call only; its next call allocates them and returns the text.
+TEST_F(ResultBufferTest, AFailedAllocationFailsOnlyThatCall) {
+  for (const BufferExport& e : kBufferExports) {
+    SCOPED_TRACE(e.name);
+    OnThreadThatMustAllocate([&] {
+      const std::size_t calls_before = zel_standin::CallsOf(e.sdk_function).size();
+      zel_standin::SetBufferText("id written without a buffer");
+      const char* text = nullptr;
+      EXPECT_TRUE(allocation_failure::WithAllocationFailing(1, [&] { text = e.call(); }));
+      EXPECT_STREQ(text, "");
+      EXPECT_EQ(zel_standin::CallsOf(e.sdk_function).size(), calls_before + 1);
+      EXPECT_NE(BufferHandedTo(e.sdk_function), 0u);
 
-TEST_F(ResultBufferDeathTest, ConcurrentFirstCallsShareOneBuffer) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  for (int process = 0; process < 5; ++process) {
-    EXPECT_EXIT(
-        {
-          const bool ok = ConcurrentFirstCallsShareOneBuffer();
-          std::fflush(stderr);
-          std::_Exit(ok ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "4 buffers allocated, 4 after more calls, 4 distinct");
+      zel_standin::SetBufferText("id after the failure");
+      const char* retried = e.call();
+      EXPECT_STREQ(retried, "id after the failure");
+      EXPECT_EQ(reinterpret_cast<uintptr_t>(retried), BufferHandedTo(e.sdk_function));
+      EXPECT_EQ(zel_standin::CallsOf(e.sdk_function).size(), calls_before + 2);
+    });
+  }
+}
+
+// A thread's buffers outlive it: the text it was returned stays readable
+// after it has exited, until the next new thread takes its buffers over.
+TEST_F(ResultBufferTest, BuffersOfAnExitedThreadPassToTheNextNewThread) {
+  for (const BufferExport& e : kBufferExports) {
+    SCOPED_TRACE(e.name);
+    const char* first = nullptr;
+    zel_standin::SetBufferText("id of the first thread");
+    std::thread([&] { first = e.call(); }).join();
+    EXPECT_STREQ(first, "id of the first thread");
+
+    const char* next = nullptr;
+    zel_standin::SetBufferText("id of the next thread");
+    std::thread([&] { next = e.call(); }).join();
+    EXPECT_EQ(next, first);
+    EXPECT_STREQ(first, "id of the next thread");
   }
 }
 

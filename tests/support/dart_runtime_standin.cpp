@@ -20,7 +20,7 @@ State& state() {
   return *instance;
 }
 
-bool PostCObject(Dart_Port port, Dart_CObject* message) {
+bool RecordPost(Dart_Port port, Dart_CObject* message) {
   Post post;
   post.port = port;
   post.type = message->type;
@@ -31,6 +31,16 @@ bool PostCObject(Dart_Port port, Dart_CObject* message) {
   if (post.accepted && rule != state().rules.end()) post.accepted = rule->second(post.text);
   state().posts.push_back(post);
   return post.accepted;
+}
+
+// A C function, like the VM's: a post that cannot be recorded (out of memory)
+// is refused, as the VM refuses a message it cannot copy.
+bool PostCObject(Dart_Port port, Dart_CObject* message) noexcept {
+  try {
+    return RecordPost(port, message);
+  } catch (...) {
+    return false;
+  }
 }
 
 const DartApiEntry kEntries[] = {
