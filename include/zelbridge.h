@@ -30,8 +30,10 @@
 extern "C" {
 #endif
 
-// Dart delivery. Bind the Dart API first (0 on success, -1 for Dart API data
-// of another major version), then register each receive port's native port id.
+// Dart delivery. Bind the Dart API first (0 on success, -1 for null data, for
+// Dart API data of another major version, whose table is not read past its
+// version, or for a table without Dart_PostCObject; a refused table leaves an
+// earlier binding in place), then register each receive port's native port id.
 ZELBRIDGE_EXPORT intptr_t DartInitDartApiDL(void* data);
 ZELBRIDGE_EXPORT void DartRegisterSendPort(int64_t port);
 ZELBRIDGE_EXPORT void DartUnregisterSendPort(int64_t port);

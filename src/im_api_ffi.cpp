@@ -11,6 +11,7 @@
 
 #include "dart_api_dl.h"
 #include "dart_delivery.h"
+#include "dart_version.h"
 #include "internal/dart_api_dl_impl.h"
 #include "json/json.h"
 #include "sdk/zel_sdk.h"
@@ -243,11 +244,16 @@ std::string base64_encode(const unsigned char* data, unsigned long length, bool 
 ZELBRIDGE_EXPORT intptr_t DartInitDartApiDL(void* data) {
   // A null table would be read by the binder; refuse it like a wrong version.
   if (data == nullptr) return -1;
+  const DartApi& api = *static_cast<const DartApi*>(data);
+  // The major version is the only field every table layout shares. A table of
+  // another major version may hold something else where this one keeps its
+  // entry list, so nothing past the version is read: it is refused and an
+  // earlier binding stays in place.
+  if (api.major != DART_API_DL_MAJOR_VERSION) return -1;
   // Binding writes the function that posting passes call, so it holds their
-  // lock. A table without that function is refused before anything is bound:
-  // an earlier binding stays in place.
+  // lock. A table without that function is refused before anything is bound.
   std::lock_guard<std::mutex> lock(send_port_mutex_);
-  if (!OffersPostFunction(*static_cast<const DartApi*>(data))) return -1;
+  if (!OffersPostFunction(api)) return -1;
   return Dart_InitializeApiDL(data);
 }
 

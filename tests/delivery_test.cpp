@@ -248,6 +248,23 @@ TEST_F(DeliveryTest, ATableWithoutThePostingFunctionIsRefusedAndTheEarlierBindin
   EXPECT_TRUE(LogContents().empty());
 }
 
+// A table of another major version is refused before its entry list is read,
+// and the fixture's binding keeps delivering.
+TEST_F(DeliveryTest, ATableOfAnotherMajorVersionIsRefusedUnreadAndTheEarlierBindingStays) {
+  using dart_standin::UnreadableEntries;
+  Register(6);
+  for (const int major : {1, 3, 99}) {
+    EXPECT_EQ(DartInitDartApiDL(dart_standin::ApiDataWithUnreadableEntries(
+                  major, 0, UnreadableEntries::kTooShort)),
+              -1)
+        << "major " << major;
+  }
+  json::Object envelope = Envelope(json::Value("still bound"));
+  SendDataToDart(envelope);
+  ASSERT_EQ(Received(6).size(), 1u);
+  EXPECT_NE(Received(6)[0].find("\"user_data\":\"still bound\""), std::string::npos);
+}
+
 // Serialising is the first thing delivery allocates for, so its first
 // allocation failing makes the text unavailable: steps 1 and 2 fail without a
 // post and the error envelope is sent instead.
@@ -372,11 +389,24 @@ TEST(DartApiBinding, AnyMinorVersionOfMajorVersionTwoIsAccepted) {
     intptr_t expected;
   };
   const Case cases[] = {
-      {3, 0, -1}, {1, 5, -1}, {2, 2, 0}, {2, 0, 0}, {2, 6, 0}, {2, 99, 0},
+      {3, 0, -1}, {1, 5, -1}, {99, 0, -1}, {2, 2, 0}, {2, 0, 0}, {2, 6, 0}, {2, 99, 0},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(DartInitDartApiDL(dart_standin::ApiData(c.major, c.minor)), c.expected)
-        << "version " << c.major << "." << c.minor;
+    if (c.expected == 0) {
+      EXPECT_EQ(DartInitDartApiDL(dart_standin::ApiData(c.major, c.minor)), 0)
+          << "version " << c.major << "." << c.minor;
+      continue;
+    }
+    // Another major version may lay out the rest of the table differently, so
+    // its entry list must not even be read: these point at too few bytes or at
+    // no memory at all, which AddressSanitizer or the MMU would catch.
+    using dart_standin::UnreadableEntries;
+    for (const UnreadableEntries how :
+         {UnreadableEntries::kTooShort, UnreadableEntries::kUnmapped}) {
+      EXPECT_EQ(
+          DartInitDartApiDL(dart_standin::ApiDataWithUnreadableEntries(c.major, c.minor, how)), -1)
+          << "version " << c.major << "." << c.minor << ", entries " << static_cast<int>(how);
+    }
   }
   EXPECT_EQ(DartInitDartApiDL(nullptr), -1);
 }

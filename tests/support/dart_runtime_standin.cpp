@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <tuple>
 
 #include "dart_api_dl.h"
 #include "internal/dart_api_dl_impl.h"
@@ -69,6 +70,22 @@ void* ApiData(int major_version, int minor_version) {
   std::lock_guard<std::mutex> lock(mutex);
   const auto version = std::make_pair(major_version, minor_version);
   return &tables.try_emplace(version, DartApi{major_version, minor_version, kEntries})
+              .first->second;
+}
+
+void* ApiDataWithUnreadableEntries(int major_version, int minor_version, UnreadableEntries how) {
+  // Three bytes: reading one entry's name pointer runs past them.
+  static const char too_short[3] = {'x', 'y', 'z'};
+  const auto* const entries = how == UnreadableEntries::kTooShort
+                                  ? reinterpret_cast<const DartApiEntry*>(too_short)
+                                  : reinterpret_cast<const DartApiEntry*>(uintptr_t{8});
+  static std::mutex mutex;
+  static std::map<std::tuple<int, int, UnreadableEntries>, DartApi>& tables =
+      *new std::map<std::tuple<int, int, UnreadableEntries>, DartApi>();
+  std::lock_guard<std::mutex> lock(mutex);
+  return &tables
+              .try_emplace(std::make_tuple(major_version, minor_version, how),
+                           DartApi{major_version, minor_version, entries})
               .first->second;
 }
 

@@ -22,6 +22,11 @@ struct Post {
 // The Dart API data for DartInitDartApiDL, with the given version.
 void* ApiData(int major_version = 2, int minor_version = 5);
 
+// A table of the given version whose entry list cannot be read: a pointer to
+// a few bytes that are no entry list, or to an address that is not mapped.
+enum class UnreadableEntries { kTooShort, kUnmapped };
+void* ApiDataWithUnreadableEntries(int major_version, int minor_version, UnreadableEntries how);
+
 // Tables of the current version that offer no posting function.
 enum class MissingPost {
   kNoEntry,       // the entries name other functions only
