@@ -119,7 +119,9 @@ execute_process(
 if(NOT abidiff_result EQUAL 0)
   message(FATAL_ERROR "ABI check failed (abidiff exit code ${abidiff_result}): the library's "
     "exports differ from the baseline. If the change is intended, update the baseline "
-    "(cmake --build <build> --target update-abi-baseline) and commit it with the change.\n"
+    "(cmake --build <build> --target update-abi-baseline; for abi/libzelbridge-ilp32.abi "
+    "MODE=update on the armhf production build, as the README shows) and commit it with the "
+    "change.\n"
     "${report}")
 endif()
 message(STATUS "ABI of ${LIBRARY} matches ${BASELINE}: ${described_count} exported functions "
