@@ -6,6 +6,11 @@
 # LC_UUID. The .dSYM installs with the component "symbols" only:
 #   cmake --install <build> --component symbols --prefix <dir>
 find_program(ZELBRIDGE_DSYMUTIL NAMES dsymutil-14 dsymutil REQUIRED)
+# Debug information in every configuration, as Xcode compiles: it changes
+# no code, and the shipped binary is stripped anyway.
+foreach(target zelbridge_objects zelbridge_dart_api zeljson)
+  target_compile_options(${target} PRIVATE -g)
+endforeach()
 if(ZELBRIDGE_APPLE_FRAMEWORK)
   set(zelbridge_dsym "$<TARGET_BUNDLE_DIR:zelbridge>.dSYM")
 else()

@@ -6,9 +6,9 @@
 #     and function that header marks ZELJSON_API); nothing else;
 #   - the load commands a packager relies on: LC_ID_DYLIB is INSTALL_NAME,
 #     the one LC_RPATH is RPATH, an LC_LOAD_DYLIB names SDK, LC_BUILD_VERSION
-#     says macOS MINIMUM_OS, LC_UUID is there (a .dSYM is matched by it), and
-#     an arm64 slice is signed (LC_CODE_SIGNATURE), as macOS on Apple silicon
-#     requires;
+#     says PLATFORM (default macos) and MINIMUM_OS, LC_UUID is there (a .dSYM
+#     is matched by it), and an arm64 slice is signed (LC_CODE_SIGNATURE), as
+#     Apple silicon requires;
 #   - no path of the build machine: every library is loaded through @rpath
 #     or from the system (/usr/lib, /System/Library), every run path is
 #     relative to the loader, and no debug map entry (N_OSO) names an object
@@ -20,7 +20,7 @@
 #         -DMINIMUM_OS=11.0 -DINSTALL_NAME=@rpath/libzelbridge.dylib
 #         -DRPATH=@loader_path -DSDK=@rpath/ZelSDKFull.framework/Versions/A/ZelSDKFull
 #         -DOBJDUMP=llvm-objdump-14 -DNM=llvm-nm-14 -DLIPO=llvm-lipo-14
-#         [-DJSON_HEADER=src/json/json.h -DCXXFILT=llvm-cxxfilt-14]
+#         [-DJSON_HEADER=src/json/json.h -DCXXFILT=llvm-cxxfilt-14] [-DPLATFORM=ios]
 #         -P check_macho.cmake
 #
 # For the checker's own tests: -DSIMULATE_MISSING_EXPORT=<symbol> drops an
@@ -34,6 +34,9 @@ foreach(required HEADER LIBRARY ARCHS MINIMUM_OS INSTALL_NAME RPATH SDK OBJDUMP 
     message(FATAL_ERROR "check_macho: -D${required}=... is required")
   endif()
 endforeach()
+if(NOT PLATFORM)
+  set(PLATFORM macos)
+endif()
 if(JSON_HEADER AND NOT CXXFILT)
   message(FATAL_ERROR "check_macho: -DJSON_HEADER needs -DCXXFILT=<llvm-cxxfilt>")
 endif()
@@ -243,14 +246,14 @@ foreach(slice IN LISTS slices)
       fail("${slice}: LC_LOAD_DYLIB ${load} is neither under @rpath nor part of the system")
     endif()
   endforeach()
-  if(NOT platform STREQUAL "macos" OR NOT minos STREQUAL MINIMUM_OS)
-    fail("${slice}: LC_BUILD_VERSION says \"${platform}\" \"${minos}\", expected macos ${MINIMUM_OS}")
+  if(NOT platform STREQUAL PLATFORM OR NOT minos STREQUAL MINIMUM_OS)
+    fail("${slice}: LC_BUILD_VERSION says \"${platform}\" \"${minos}\", expected ${PLATFORM} ${MINIMUM_OS}")
   endif()
   if(NOT has_uuid)
     fail("${slice}: no LC_UUID, so no .dSYM can be matched to it")
   endif()
   if(slice STREQUAL "arm64" AND NOT signed)
-    fail("${slice}: no LC_CODE_SIGNATURE; macOS on Apple silicon loads only signed code")
+    fail("${slice}: no LC_CODE_SIGNATURE; Apple silicon loads only signed code")
   endif()
 
   # The debug map: "OSO <object file>" entries of an unstripped binary.
