@@ -16,6 +16,16 @@ else()
   set(zelbridge_minimum_os_key LSMinimumSystemVersion)
 endif()
 
+# The public headers go into Headers/ only as sources of the target. Ninja
+# copies them before compiling the target's own sources, and the bridge has
+# none (its objects are other targets'), so the link waits for the copies.
+set(zelbridge_public_headers ${PROJECT_SOURCE_DIR}/include/zelbridge.h ${PROJECT_SOURCE_DIR}/src/json/json.h)
+target_sources(zelbridge PRIVATE ${zelbridge_public_headers})
+foreach(header IN LISTS zelbridge_public_headers)
+  get_filename_component(header_name ${header} NAME)
+  set_property(TARGET zelbridge APPEND PROPERTY
+    LINK_DEPENDS "$<TARGET_FILE_DIR:zelbridge>/Headers/${header_name}")
+endforeach()
 set_target_properties(zelbridge PROPERTIES
   FRAMEWORK TRUE
   FRAMEWORK_VERSION A
@@ -23,7 +33,7 @@ set_target_properties(zelbridge PROPERTIES
   MACOSX_FRAMEWORK_IDENTIFIER ${ZELBRIDGE_BUNDLE_IDENTIFIER}
   MACOSX_FRAMEWORK_BUNDLE_VERSION ${PROJECT_VERSION}
   MACOSX_FRAMEWORK_SHORT_VERSION_STRING ${PROJECT_VERSION}
-  PUBLIC_HEADER "${PROJECT_SOURCE_DIR}/include/zelbridge.h;${PROJECT_SOURCE_DIR}/src/json/json.h"
+  PUBLIC_HEADER "${zelbridge_public_headers}"
   XCODE_ATTRIBUTE_PRODUCT_BUNDLE_IDENTIFIER ${ZELBRIDGE_BUNDLE_IDENTIFIER})
 if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
   set_target_properties(zelbridge PROPERTIES
