@@ -77,10 +77,10 @@ runtime_present() {
 }
 if ! runtime_present; then
   work=$(mktemp -d)
-  trap 'rm -rf "$work"' EXIT
   printf 'int main() { return 0; }\n' >"$work/probe.cpp"
   if ! "$zig" c++ -target "$zig_target" -v -o "$work/probe" "$work/probe.cpp" 2>"$work/log"; then
     cat "$work/log" >&2
+    rm -rf "$work"
     exit 1
   fi
   grep '^zig ld ' "$work/log" | tr ' ' '\n' |
@@ -88,11 +88,13 @@ if ! runtime_present; then
   if [ "$(wc -l <"$work/list")" -ne 3 ]; then
     echo "$name: Zig's link of a probe named no libc++, libc++abi and compiler-rt:" >&2
     cat "$work/log" >&2
+    rm -rf "$work"
     exit 1
   fi
   mkdir -p "$cache"
   mv "$work/list" "$runtime_list.$$"
   mv "$runtime_list.$$" "$runtime_list"
+  rm -rf "$work"
 fi
 mapfile -t runtime <"$runtime_list"
 
