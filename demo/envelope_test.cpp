@@ -37,6 +37,15 @@ TEST(DemoEnvelope, NetworkStatusEventIsNotTakenForTheErrorEnvelope) {
   EXPECT_FALSE(event.delivery_error);
 }
 
+// Five members with code 6131 are not enough: they must be the error
+// envelope's five.
+TEST(DemoEnvelope, OnlyTheErrorEnvelopesMembersMakeAnErrorEnvelope) {
+  const Envelope event = Decoded(
+      R"({"callback":"globalCallback","callbackType":19,"code":6131,"group_id":"g",)"
+      R"("user_data":"on-group-counter"})");
+  EXPECT_FALSE(event.delivery_error);
+}
+
 TEST(DemoEnvelope, ErrorEnvelopeOfACompletionStillReachesItsCall) {
   const Envelope error = Decoded(
       R"({"callback":"apiCallback","callbackType":null,"code":6131,"desc":"IM ffi data error",)"
