@@ -82,6 +82,17 @@ TEST(DemoEnvelope, Base64FormDecodesToTheSameEnvelope) {
   EXPECT_EQ(event.user_data, "abc");
 }
 
+// The integration guide's example: the base64 form exists for texts that
+// are not valid UTF-8, so its decoded bytes are not either.
+TEST(DemoEnvelope, Base64FormCarriesTheBytesTheVmRefused) {
+  const Envelope completion = Decoded(
+      "base64:eyJjYWxsYmFjayI6ImFwaUNhbGxiYWNrIiwiY29kZSI6MCwiZGVzYyI6ImNhZukiLCJqc29uX3BhcmFtIjoi"
+      "IiwidXNlcl9kYXRhIjoibWFpbi0xLzcifQ==");
+  EXPECT_TRUE(completion.was_base64);
+  EXPECT_EQ(completion.user_data, "main-1/7");
+  EXPECT_EQ(completion.desc(), "caf\xE9");
+}
+
 TEST(DemoEnvelope, Base64PaddingAndAlphabet) {
   std::string decoded;
   ASSERT_TRUE(DecodeBase64("YWJj", &decoded));
