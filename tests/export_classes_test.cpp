@@ -364,6 +364,15 @@ TEST(ExportClasses, TheGuidePlacesEveryExportOfTheHeaderInOneClass) {
     EXPECT_EQ(declared.count(entry.first), 1u) << entry.first << " is not an export of the header";
   }
   EXPECT_EQ(declared.size(), 236u);
+
+  // The guide's table of classes gives each class's number of exports.
+  const std::string guide = kGuide;
+  for (const std::string& export_class : kClasses) {
+    int placed = 0;
+    for (const Placement& row : rows) placed += row.export_class == export_class ? 1 : 0;
+    const std::string legend = "| " + export_class + " | " + std::to_string(placed) + " |";
+    EXPECT_NE(guide.find(legend), std::string::npos) << "the guide does not say: " << legend;
+  }
 }
 
 TEST(ExportClasses, EveryExportBehavesAsItsRowInTheGuideSays) {
