@@ -40,9 +40,9 @@ TEST(DemoEnvelope, NetworkStatusEventIsNotTakenForTheErrorEnvelope) {
 // Five members with code 6131 are not enough: they must be the error
 // envelope's five.
 TEST(DemoEnvelope, OnlyTheErrorEnvelopesMembersMakeAnErrorEnvelope) {
-  const Envelope event = Decoded(
-      R"({"callback":"globalCallback","callbackType":19,"code":6131,"group_id":"g",)"
-      R"("user_data":"on-group-counter"})");
+  const Envelope event =
+      Decoded(R"({"callback":"globalCallback","callbackType":19,"code":6131,"group_id":"g",)"
+              R"("user_data":"on-group-counter"})");
   EXPECT_FALSE(event.delivery_error);
 }
 

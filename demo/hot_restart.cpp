@@ -72,7 +72,8 @@ std::optional<InFlight> RunGeneration1(const BridgeApi& api, ProcessStore& store
     store[kPortName] = port.native_port();
     if (session.StartSdk() && session.RegisterListeners() && session.LogIn()) {
       const char* call = isolate.NewCall("DartSendMessage");
-      const std::string message_id = api.DartSendMessage(kPeer, kC2CConversation, kMessageParam, call);
+      const std::string message_id =
+          api.DartSendMessage(kPeer, kC2CConversation, kMessageParam, call);
       transcript.Call("DartSendMessage",
                       {Quoted(kPeer), Number(kC2CConversation), kMessageParam, Quoted(call)},
                       Quoted(message_id));
@@ -91,7 +92,8 @@ std::optional<InFlight> RunGeneration1(const BridgeApi& api, ProcessStore& store
 bool RunGeneration2(const BridgeApi& api, ProcessStore& store, NativeTexts& memory,
                     std::ostream& out, bool raw, std::chrono::milliseconds wait_bound,
                     const InFlight& before) {
-  Heading(out, "generation 2: main() runs again in a new isolate; its user_data prefix is \"gen2/\"");
+  Heading(out,
+          "generation 2: main() runs again in a new isolate; its user_data prefix is \"gen2/\"");
   Transcript transcript(out, raw, "gen 2");
   ReceivePort port;
   Isolate isolate(port, transcript, wait_bound, memory, "gen2/");
@@ -142,8 +144,8 @@ bool RunGeneration2(const BridgeApi& api, ProcessStore& store, NativeTexts& memo
 
   Heading(out, "generation 1's call [" + before.user_data + "]: " +
                    (isolate.dropped_as_stale() == 1 ? "its completion reached generation 2, "
-                                                       "which dropped it as stale"
-                                                     : "not dropped as stale"));
+                                                      "which dropped it as stale"
+                                                    : "not dropped as stale"));
   Heading(out, "new-message event 7 reached generation 2 " +
                    Times(isolate.EventsRouted(kNewMessageEvent)) +
                    ", through the listener generation 1 registered");

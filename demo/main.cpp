@@ -40,7 +40,8 @@ struct Options {
 void PrintUsage(std::ostream& out) {
   out << "usage: zelbridge-demo [--raw] [--library PATH] [--hot-restart | --isolates N]\n"
          "  --raw           print the texts posted by the bridge as they arrived\n"
-         "  --library PATH  the bridge to load (default: " ZELBRIDGE_DEMO_LIBRARY ")\n"
+         "  --library PATH  the bridge to load (default: " ZELBRIDGE_DEMO_LIBRARY
+         ")\n"
          "  --hot-restart   play a hot restart: two generations of the app's isolate\n"
          "  --isolates N    play N isolates (2 to 9) that use the bridge at once\n";
 }

@@ -81,7 +81,8 @@ bool RunSeveralIsolates(const BridgeApi& api, int count, std::ostream& out, bool
   }
 
   AppIsolate& main_isolate = *apps.front();
-  Heading(out, main_isolate.name + ", the app's main isolate, sets up the process; user_data prefix \"" +
+  Heading(out, main_isolate.name +
+                   ", the app's main isolate, sets up the process; user_data prefix \"" +
                    main_isolate.prefix + "\"");
   bool walked = main_isolate.session.BindDartApi();
   if (walked) main_isolate.session.RegisterPort();

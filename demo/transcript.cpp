@@ -94,7 +94,7 @@ void Transcript::Completion(const std::string& export_name, const Envelope& comp
 void Transcript::Event(const Envelope& event) {
   if (raw_) return;
   Line() << "<- event " << event.callback_type << " " << EventName(event.callback_type) << " ["
-       << event.user_data << "]";
+         << event.user_data << "]";
   if (event.delivery_error) {
     out_ << ": lost in delivery, code " << event.code() << " " << Quoted(event.desc());
   } else {

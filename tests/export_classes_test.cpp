@@ -40,9 +40,9 @@ constexpr uint64_t kServerTime = 0x8000000000000017ull;
 // Every integer argument; DartRegisterSendPort registers it as a port.
 constexpr int kIntegerArgument = 1;
 
-const std::set<std::string> kClasses = {"completes once",  "never completes",
-                                        "read-member completions", "returns a text",
-                                        "listener",        "inert"};
+const std::set<std::string> kClasses = {
+    "completes once", "never completes", "read-member completions",
+    "returns a text", "listener",        "inert"};
 
 // One row of the guide's table, or what was observed of one export.
 struct Placement {
@@ -85,7 +85,8 @@ std::vector<Placement> GuideRows() {
       rows.push_back(Placement{line, "malformed row", "", ""});
       continue;
     }
-    rows.push_back(Placement{cells[0].substr(1, cells[0].size() - 2), cells[1], cells[2], cells[3]});
+    rows.push_back(
+        Placement{cells[0].substr(1, cells[0].size() - 2), cells[1], cells[2], cells[3]});
   }
   return rows;
 }
@@ -166,9 +167,9 @@ bool IsCompletion(const std::string& text) {
 }
 
 bool IsReadMemberCompletion(const std::string& text) {
-  return Keys(json::Deserialize(text)) == std::set<std::string>{"callback", "code", "desc",
-                                                                "is_finished", "json_param",
-                                                                "next_seq", "user_data"};
+  return Keys(json::Deserialize(text)) ==
+         std::set<std::string>{"callback",   "code",     "desc",     "is_finished",
+                               "json_param", "next_seq", "user_data"};
 }
 
 std::string UserDataOf(const std::string& text) {
@@ -231,7 +232,7 @@ std::string UserDataLifetime(R (*function)(Params...), bool read_member_shape) {
     }
   } else if (handed) {
     reinterpret_cast<ZelCommCallback>(const_cast<void*>(handed->callback))(0, "done", "{}",
-                                                                            handed->user_data);
+                                                                           handed->user_data);
     const std::vector<std::string> posts = dart_standin::Received(kPort);
     if (posts.size() == 1 && UserDataOf(posts[0]) == changed) {
       lifetime = "keep until its completion";
