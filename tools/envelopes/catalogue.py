@@ -170,7 +170,7 @@ READ_MEMBER_LIST_COMPLETION = [
 ERROR_CODE = 6131
 ERROR_DESC = "IM ffi data error"
 ERROR = [
-    ("callback:string", "the lost envelope's: \"apiCallback\" or \"globalCallback\""),
+    ("callback:string", 'the lost envelope\'s: "apiCallback" or "globalCallback"'),
     ("callbackType:int32", "the lost event's number; null for a lost completion"),
     ("code:int32", "always 6131"),
     ("desc:string", 'always "IM ffi data error"'),

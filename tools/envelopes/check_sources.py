@@ -16,13 +16,22 @@ import sys
 import catalogue as cat
 
 # How an adapter makes each member's value (src/event_envelope.h).
-VALUE_KINDS = {"Text": {"string", "json"}, "Int": {"int32"}, "UInt": {"uint32"}, "Int64": {"int64"}, "Bool": {"bool"}}
+VALUE_KINDS = {
+    "Text": {"string", "json"},
+    "Int": {"int32"},
+    "UInt": {"uint32"},
+    "Int64": {"int64"},
+    "Bool": {"bool"},
+}
 
 EXPORT = re.compile(
-    r"ZELBRIDGE_EXPORT int (\w+)\(\s*const char\* user_data\) \{\s*return (\w+)\(\s*(\w+),\s*user_data\);"
+    r"ZELBRIDGE_EXPORT int (\w+)\(\s*const char\* user_data\) \{"
+    r"\s*return (\w+)\(\s*(\w+),\s*user_data\);"
 )
 # An adapter runs up to the next adapter or export.
-ADAPTER = re.compile(r"^static void (\w+)\((.*?)(?=^static void |^ZELBRIDGE_EXPORT |\Z)", re.M | re.S)
+ADAPTER = re.compile(
+    r"^static void (\w+)\((.*?)(?=^static void |^ZELBRIDGE_EXPORT |\Z)", re.M | re.S
+)
 # Other functions end at a closing brace in the first column.
 FUNCTION = re.compile(r"^void (\w+)\([^)]*\) \{\n(.*?)^\}", re.M | re.S)
 POST = re.compile(r"PostEvent\(user_data,\s*(\d+)")
@@ -30,11 +39,18 @@ MEMBER = re.compile(r'(?:event|envelope|error)\["(\w+)"\] = (\w+)\(')
 
 
 def listener_exports_in_header(header):
-    return set(re.findall(r"ZELBRIDGE_EXPORT int (Dart(?:Set|Add)\w+Callback)\(\s*const char\* user_data\);", header))
+    return set(
+        re.findall(
+            r"ZELBRIDGE_EXPORT int (Dart(?:Set|Add)\w+Callback)\(\s*const char\* user_data\);",
+            header,
+        )
+    )
 
 
 def problems_of_events(sources, header):
-    exports = {name: (registration, adapter) for name, registration, adapter in EXPORT.findall(sources)}
+    exports = {
+        name: (registration, adapter) for name, registration, adapter in EXPORT.findall(sources)
+    }
     functions = dict(ADAPTER.findall(sources))
     declared = listener_exports_in_header(header)
     problems = []
@@ -51,7 +67,9 @@ def problems_of_events(sources, header):
             continue
         registration, adapter = exports[event.export]
         if registration != event.registration:
-            problems.append(f"{where}: registers with {registration}, the catalogue says {event.registration}")
+            problems.append(
+                f"{where}: registers with {registration}, the catalogue says {event.registration}"
+            )
         body = functions.get(adapter)
         if body is None:
             problems.append(f"{where}: its adapter {adapter} was not found")
@@ -62,20 +80,31 @@ def problems_of_events(sources, header):
         posted = dict(MEMBER.findall(body))
         expected = {m.name: m.kind for m in event.members}
         for name in sorted(set(posted) - set(expected)):
-            problems.append(f"{where}: posts \"{name}\", which the catalogue lacks")
+            problems.append(f'{where}: posts "{name}", which the catalogue lacks')
         for name in sorted(set(expected) - set(posted)):
-            problems.append(f"{where}: the catalogue's \"{name}\" is not posted")
+            problems.append(f'{where}: the catalogue\'s "{name}" is not posted')
         for name in sorted(set(posted) & set(expected)):
             if expected[name] not in VALUE_KINDS.get(posted[name], set()):
-                problems.append(f"{where}: \"{name}\" is made with {posted[name]}, the catalogue says {expected[name]}")
+                made, kind = posted[name], expected[name]
+                problems.append(f'{where}: "{name}" is made with {made}, the catalogue says {kind}')
     return problems
 
 
 def problems_of_other_envelopes(completion_source, delivery_source):
-    functions = {**dict(FUNCTION.findall(completion_source)), **dict(FUNCTION.findall(delivery_source))}
-    error_body = re.search(r"json::Object ErrorEnvelopeFor\(json::Object& envelope\) \{\n(.*?)^\}", delivery_source, re.M | re.S)
+    functions = {
+        **dict(FUNCTION.findall(completion_source)),
+        **dict(FUNCTION.findall(delivery_source)),
+    }
+    error_body = re.search(
+        r"json::Object ErrorEnvelopeFor\(json::Object& envelope\) \{\n(.*?)^\}",
+        delivery_source,
+        re.M | re.S,
+    )
     bodies = {
-        "completion (DartZelCommonCallback)": (functions.get("DartZelCommonCallback"), cat.COMPLETION),
+        "completion (DartZelCommonCallback)": (
+            functions.get("DartZelCommonCallback"),
+            cat.COMPLETION,
+        ),
         "read-member-list completion": (
             functions.get("DartGetGroupMessageReadMemberListCallback"),
             cat.READ_MEMBER_LIST_COMPLETION,
@@ -90,15 +119,21 @@ def problems_of_other_envelopes(completion_source, delivery_source):
         set_members = set(re.findall(r'(?:envelope|error)\["(\w+)"\] =', body))
         expected = {member.name for member, _ in cat.noted_members(rows)}
         if set_members != expected:
-            problems.append(f"{what}: sets {sorted(set_members)}, the catalogue says {sorted(expected)}")
+            problems.append(
+                f"{what}: sets {sorted(set_members)}, the catalogue says {sorted(expected)}"
+            )
     return problems
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--root", default=pathlib.Path(__file__).resolve().parents[2], type=pathlib.Path)
+    parser.add_argument(
+        "--root", default=pathlib.Path(__file__).resolve().parents[2], type=pathlib.Path
+    )
     root = parser.parse_args().root
-    listeners = "".join(p.read_text(encoding="utf-8") for p in sorted(root.glob("src/listeners_*.cpp")))
+    listeners = "".join(
+        p.read_text(encoding="utf-8") for p in sorted(root.glob("src/listeners_*.cpp"))
+    )
     header = (root / "include" / "zelbridge.h").read_text(encoding="utf-8")
     problems = problems_of_events(listeners, header)
     problems += problems_of_other_envelopes(
@@ -109,7 +144,7 @@ def main():
         print("Envelope catalogue check failed:")
         print("\n".join(f"  {p}" for p in problems))
         return 1
-    print(f"the catalogue's {len(cat.EVENTS)} events, completions and error envelope match the sources")
+    print(f"the catalogue's {len(cat.EVENTS)} events, completions and error match the sources")
     return 0
 
 

@@ -173,7 +173,7 @@ def names(members):
 def event_rows():
     lines = [
         "| `callbackType` | Export | SDK registration | Payload members and JSON types"
-        " | SDK JSON text: decode again | `\"\"` when the SDK gives none | Raised when |",
+        ' | SDK JSON text: decode again | `""` when the SDK gives none | Raised when |',
         "|---|---|---|---|---|---|---|",
     ]
     for event in cat.EVENTS:
@@ -213,10 +213,9 @@ def reference_text(current):
     """current with each generated section replaced; fails on a missing one."""
     text = current
     for name, lines in generated_sections().items():
-        pattern = re.compile(
-            rf"(<!-- BEGIN GENERATED: {re.escape(name)} -->\n).*?(<!-- END GENERATED: {re.escape(name)} -->)",
-            re.DOTALL,
-        )
+        begin = re.escape(f"<!-- BEGIN GENERATED: {name} -->\n")
+        end = re.escape(f"<!-- END GENERATED: {name} -->")
+        pattern = re.compile(f"({begin}).*?({end})", re.DOTALL)
         if not pattern.search(text):
             raise SystemExit(f"{REFERENCE_PATH}: no generated section named {name}")
         text = pattern.sub(lambda m: m.group(1) + "\n".join(lines) + "\n" + m.group(2), text)
