@@ -27,7 +27,7 @@ EVENT_TYPES = (0, len(cat.EVENTS) - 1)
 
 def notes_of(member, note=""):
     """What a member's description says: its note, then how to read it."""
-    parts = [note] if note else []
+    parts = [note + "."] if note else []
     if member.kind == "json":
         parts.append("The SDK's JSON text: decode it again.")
     if member.null_safe:
