@@ -12,9 +12,11 @@ cd "$(dirname "$0")/.."
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 
-/usr/bin/python3 tools/envelopes/generate.py --check
-/usr/bin/python3 tools/envelopes/check_sources.py
-/usr/bin/python3 tools/envelopes/check_posts.py --build build/dev
+# Every check runs, so that one report shows all that disagrees.
+status=0
+/usr/bin/python3 tools/envelopes/generate.py --check || status=1
+/usr/bin/python3 tools/envelopes/check_sources.py || status=1
+/usr/bin/python3 tools/envelopes/check_posts.py --build build/dev || status=1
 
 echo "== quicktype: Dart classes from the schema"
 out=build/dev/envelopes/envelopes.dart
@@ -23,4 +25,5 @@ kinds=$(/usr/bin/python3 -c 'import json,sys; print(len(json.load(open(sys.argv[
   docs/envelopes.schema.json)
 classes=$(grep -c '^class [A-Za-z]*\(Event\|Completion\|Error\) {' "$out")
 echo "   $classes classes for the schema's $kinds kinds in $out (not compiled: no Dart SDK here)"
-test "$classes" -eq "$kinds"
+test "$classes" -eq "$kinds" || status=1
+exit $status
