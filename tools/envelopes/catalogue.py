@@ -31,10 +31,10 @@ class Member(NamedTuple):
     null_safe: bool
 
 
-def members(spec):
+def members(written):
     """The members of a "name:kind name:kind? ..." text, in its order."""
     parsed = []
-    for item in spec.split():
+    for item in written.split():
         name, kind = item.split(":")
         null_safe = kind.endswith("?")
         kind = kind.rstrip("?")
@@ -182,4 +182,4 @@ BASE64_PREFIX = "base64:"
 
 def noted_members(rows):
     """(Member, note) pairs of a list of ("name:kind", note) rows."""
-    return [(members(spec)[0], note) for spec, note in rows]
+    return [(members(written)[0], note) for written, note in rows]

@@ -5,7 +5,10 @@ catalogue names, an adapter that posts the catalogue's number with its members
 of their kinds; and the completion and error envelopes set the catalogue's
 members. Exits 1 on any difference, listing each.
 
-Usage: check_sources.py [--root REPOSITORY]
+Usage: check_sources.py [--root REPOSITORY] [--simulate-rename OLD NEW]
+
+--simulate-rename reads the listener sources with the first member OLD that
+an adapter posts renamed to NEW, to show that the check catches a rename.
 """
 
 import argparse
@@ -130,10 +133,15 @@ def main():
     parser.add_argument(
         "--root", default=pathlib.Path(__file__).resolve().parents[2], type=pathlib.Path
     )
-    root = parser.parse_args().root
+    parser.add_argument("--simulate-rename", nargs=2, metavar=("OLD", "NEW"))
+    args = parser.parse_args()
+    root = args.root
     listeners = "".join(
         p.read_text(encoding="utf-8") for p in sorted(root.glob("src/listeners_*.cpp"))
     )
+    if args.simulate_rename:
+        old, new = args.simulate_rename
+        listeners = listeners.replace(f'event["{old}"]', f'event["{new}"]', 1)
     header = (root / "include" / "zelbridge.h").read_text(encoding="utf-8")
     problems = problems_of_events(listeners, header)
     problems += problems_of_other_envelopes(
