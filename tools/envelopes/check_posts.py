@@ -136,8 +136,8 @@ class Contract:
                 text = base64.b64decode(text[len(cat.BASE64_PREFIX) :], validate=True)
             except ValueError as error:
                 raise ValueError(f"not base64: {error}") from None
-        # As Dart's utf8.decode(allowMalformed: true): each malformed byte
-        # becomes U+FFFD. That is why the runtime refused the plain text.
+        # As Dart's utf8.decode(allowMalformed: true): malformed bytes become
+        # U+FFFD. They are why the runtime refused the plain text.
         try:
             envelope = json.loads(text.decode("utf-8", errors="replace"))
         except json.JSONDecodeError as error:
@@ -424,10 +424,12 @@ def main():
         for text in set(p.text for p in hand_made)
     )
 
+    refused = sum(not p.accepted for p in bridge)
     print(
         f"== {len(bridge) + len(demo_texts)} envelopes posted by the bridge validated"
-        f" ({len(bridge)} by the test programs, {len(demo_texts)} by the demo;"
-        f" {len(recorded.results)} distinct texts), per kind:"
+        f" ({len(bridge)} by the test programs, {refused} of them refused by the runtime"
+        f" stand-in; {len(demo_texts)} by the demo; {len(recorded.results)} distinct texts),"
+        " per kind:"
     )
     recorded.tally.print_table()
     print(
