@@ -426,10 +426,10 @@ def main():
 
     refused = sum(not p.accepted for p in bridge)
     print(
-        f"== {len(bridge) + len(demo_texts)} envelopes posted by the bridge validated"
-        f" ({len(bridge)} by the test programs, {refused} of them refused by the runtime"
-        f" stand-in; {len(demo_texts)} by the demo; {len(recorded.results)} distinct texts),"
-        " per kind:"
+        f"== {len(bridge) + len(demo_texts)} envelopes posted by the bridge validated:"
+        f" {len(bridge)} by the test programs ({refused} of them refused by the runtime"
+        f" stand-in),\n   {len(demo_texts)} by the demo; {len(recorded.results)} distinct texts."
+        " Per kind:"
     )
     recorded.tally.print_table()
     print(
