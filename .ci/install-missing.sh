@@ -4,7 +4,10 @@
 # argument may also name a set of packages for one kind of work:
 #   demo   build the library and run the demo: compilers, CMake, Ninja
 #   dev    demo, plus what the whole test suite needs (GoogleTest/GoogleMock,
-#          libabigail for the ABI check, locales for the decimal-comma tests)
+#          libabigail for the ABI check, locales for the decimal-comma tests,
+#          Python for the envelope reference's checks)
+#   envelopes  dev, plus python3-jsonschema and quicktype (from npm) for
+#          .ci/envelopes.sh
 #   cross  dev, plus the Windows, Linux arm64/armhf and i686 cross compilers,
 #          Wine and user-mode QEMU
 #   fuzz   clang and its sanitizer and libFuzzer runtimes
@@ -12,13 +15,17 @@
 #   macos  demo, plus clang 14, LLVM's Mach-O linker and tools, npm, and Zig
 #          0.11.0 from the npm registry (.ci/install-zig.sh)
 #
+# A package written npm:NAME@VERSION is installed globally with npm (npm
+# itself from Debian, when there is no npm yet).
+#
 # Usage: .ci/install-missing.sh set-or-package...
 set -euo pipefail
 
 packages_of() {
   case "$1" in
     demo) echo build-essential cmake ninja-build ;;
-    dev) echo "$(packages_of demo) libgtest-dev libgmock-dev abigail-tools locales" ;;
+    dev) echo "$(packages_of demo) libgtest-dev libgmock-dev abigail-tools locales python3" ;;
+    envelopes) echo "$(packages_of dev) python3-jsonschema npm:quicktype@26.0.0" ;;
     cross)
       echo "$(packages_of dev) g++-mingw-w64-x86-64-posix wine wine64" \
         "g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-i686-linux-gnu qemu-user"
@@ -31,26 +38,37 @@ packages_of() {
 }
 
 missing=()
+missing_npm=()
 wants_zig=false
 for argument in "$@"; do
   for package in $(packages_of "$argument"); do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    case "$package" in
+      npm:*)
+        npm ls --global --depth=0 "${package#npm:}" >/dev/null 2>&1 || missing_npm+=("${package#npm:}")
+        ;;
+      *) dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package") ;;
+    esac
   done
   if [ "$argument" = macos ]; then
     wants_zig=true
-    # npm may also come with a Node.js from outside Debian.
-    command -v npm >/dev/null || missing+=(npm)
   fi
 done
-if [ ${#missing[@]} -gt 0 ]; then
+if { [ ${#missing_npm[@]} -ne 0 ] || $wants_zig; } && ! command -v npm >/dev/null; then
+  missing+=(npm)
+fi
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+if [ ${#missing[@]} -ne 0 ]; then
   echo "== installing: ${missing[*]}"
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-  fi
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+if [ ${#missing_npm[@]} -ne 0 ]; then
+  echo "== installing from npm: ${missing_npm[*]}"
+  "${sudo_cmd[@]}" npm install --global --no-audit --no-fund --loglevel=error "${missing_npm[@]}"
 fi
 if $wants_zig; then
   "$(dirname "$0")/install-zig.sh"
