@@ -12,6 +12,8 @@
 #          Wine and user-mode QEMU
 #   fuzz   clang and its sanitizer and libFuzzer runtimes
 #   bench  Google Benchmark and the peer JSON libraries
+#   macos  demo, plus clang 14, LLVM's Mach-O linker and tools, npm, and Zig
+#          0.11.0 from the npm registry (.ci/install-zig.sh)
 #
 # A package written npm:NAME@VERSION is installed globally with npm (npm
 # itself from Debian, when there is no npm yet).
@@ -30,12 +32,14 @@ packages_of() {
       ;;
     fuzz) echo "$(packages_of demo) clang libclang-rt-14-dev" ;;
     bench) echo "$(packages_of demo) libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev" ;;
+    macos) echo "$(packages_of demo) clang-14 lld-14 llvm-14" ;;
     *) echo "$1" ;;
   esac
 }
 
 missing=()
 missing_npm=()
+wants_zig=false
 for argument in "$@"; do
   for package in $(packages_of "$argument"); do
     case "$package" in
@@ -45,12 +49,12 @@ for argument in "$@"; do
       *) dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package") ;;
     esac
   done
+  if [ "$argument" = macos ]; then
+    wants_zig=true
+  fi
 done
-if [ ${#missing_npm[@]} -ne 0 ] && ! command -v npm >/dev/null; then
+if { [ ${#missing_npm[@]} -ne 0 ] || $wants_zig; } && ! command -v npm >/dev/null; then
   missing+=(npm)
-fi
-if [ ${#missing[@]} -eq 0 ] && [ ${#missing_npm[@]} -eq 0 ]; then
-  exit 0
 fi
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -65,4 +69,7 @@ fi
 if [ ${#missing_npm[@]} -ne 0 ]; then
   echo "== installing from npm: ${missing_npm[*]}"
   "${sudo_cmd[@]}" npm install --global --no-audit --no-fund --loglevel=error "${missing_npm[@]}"
+fi
+if $wants_zig; then
+  "$(dirname "$0")/install-zig.sh"
 fi
