@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Cross builds in CI, each through its CMake preset with warnings as errors:
 # Windows x86-64 (MinGW-w64, the suite and the demo under Wine), Linux arm64
-# and Linux 32-bit ARM (the suite and the demo under user-mode QEMU). For each
+# and Linux 32-bit ARM (the suite and the demo under user-mode QEMU), and
+# macOS arm64 and x86-64 (Mach-O through Zig; nothing of it can run here, so
+# only the library's exports and load commands are checked). For each
 # platform the production preset is built too, against the stand-in SDK
 # installed like a vendor's and a Dart SDK stand-in, and the installed
 # library is checked: the DLL's tables on Windows, the dynamic section on
-# Linux; its debug information, split off into the component symbols, is
-# checked against it, on Linux its ABI too (read through that debug file);
-# and the demo runs against the stripped library. The pinned Dart layouts
-# are compiled for ILP32 x86 as well. Installs what is missing (as root) and
-# prints how long each part took.
+# Linux. On both, its debug information, split off into the component
+# symbols, is checked against it (on Linux its ABI too, read through that
+# debug file), and the demo runs against the stripped library. The pinned
+# Dart layouts are compiled for ILP32 x86 as well. Installs what is missing
+# (as root) and prints how long each part took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -45,7 +47,7 @@ production() { # platform sdk-library-in-prefix check-command [check arguments]
       -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$dart_sdk/include" >/dev/null &&
     cmake --build --preset "production-$platform" &&
     cmake --install "build/production-$platform" --prefix "$dist" >/dev/null &&
-    "$check" "$platform" "$dist" "$vendor" "${@:4}"
+    "$check" "$dist" "$platform" "$vendor" "${@:4}"
 }
 # The demo of the platform's test build, run under its emulator against the
 # stripped library, with the SDK beside it as in an app bundle.
@@ -61,24 +63,24 @@ demo_on_stripped() { # platform demo library sdk-library
     linux-armhf) qemu-arm -L /usr/arm-linux-gnueabihf "$2" --library "$bundle/$(basename "$3")" ;;
   esac >"$bundle/demo.log" && tail -n 1 "$bundle/demo.log"
 }
-check_dll() { # platform dist vendor
-  local build="build/production-$1" symbols="$root/build/$1-symbols"
-  cmake -DHEADER=include/zelbridge.h -DLIBRARY="$2/bin/zelbridge.dll" \
+check_dll() { # dist platform vendor
+  local build="build/production-$2" symbols="$root/build/$2-symbols"
+  cmake -DHEADER=include/zelbridge.h -DLIBRARY="$1/bin/zelbridge.dll" \
     -DOBJDUMP=x86_64-w64-mingw32-objdump -P tests/check_dll_tables.cmake &&
-    install_symbols "$build" "$2" "$symbols" bin/zelbridge.dll &&
-    check_split "$build" "$2" "$symbols" bin/zelbridge.dll "build/$1/bin/zelbridge.dll" &&
-    demo_on_stripped "$1" "build/$1/bin/zelbridge-demo.exe" "$2/bin/zelbridge.dll" "$3/bin/ZelSDK.dll"
+    install_symbols "$build" "$1" "$symbols" bin/zelbridge.dll &&
+    check_split "$build" "$1" "$symbols" bin/zelbridge.dll "build/$2/bin/zelbridge.dll" &&
+    demo_on_stripped "$2" "build/$2/bin/zelbridge-demo.exe" "$1/bin/zelbridge.dll" "$3/bin/ZelSDK.dll"
 }
-check_elf() { # platform dist vendor abi-baseline
-  local build="build/production-$1" symbols="$root/build/$1-symbols"
-  cmake -DLIBRARY="$2/lib/libzelbridge.so" -DREADELF=readelf -DSONAME=libzelbridge.so \
+check_elf() { # dist platform vendor abi-baseline
+  local build="build/production-$2" symbols="$root/build/$2-symbols"
+  cmake -DLIBRARY="$1/lib/libzelbridge.so" -DREADELF=readelf -DSONAME=libzelbridge.so \
     -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake &&
-    install_symbols "$build" "$2" "$symbols" lib/libzelbridge.so &&
-    cmake -DHEADER=include/zelbridge.h -DSOURCE_DIR=src -DLIBRARY="$2/lib/libzelbridge.so" \
+    install_symbols "$build" "$1" "$symbols" lib/libzelbridge.so &&
+    cmake -DHEADER=include/zelbridge.h -DSOURCE_DIR=src -DLIBRARY="$1/lib/libzelbridge.so" \
       -DNM="$(target_tool "$build" NM)" -P tests/check_exports.cmake &&
-    check_split "$build" "$2" "$symbols" lib/libzelbridge.so "build/$1/lib/libzelbridge.so" &&
-    check_shipped_abi "$build" "$2" "$symbols" lib/libzelbridge.so "$4" &&
-    demo_on_stripped "$1" "build/$1/demo/zelbridge-demo" "$2/lib/libzelbridge.so" "$3/lib/libZelSDK.so"
+    check_split "$build" "$1" "$symbols" lib/libzelbridge.so "build/$2/lib/libzelbridge.so" &&
+    check_shipped_abi "$build" "$1" "$symbols" lib/libzelbridge.so "$4" &&
+    demo_on_stripped "$2" "build/$2/demo/zelbridge-demo" "$1/lib/libzelbridge.so" "$3/lib/libZelSDK.so"
 }
 
 # Every platform runs even if one fails; the script fails if any did.
@@ -107,6 +109,50 @@ platform_run windows-x64 lib/libZelSDK.dll.a check_dll
 stop_wineserver
 platform_run linux-arm64 lib/libZelSDK.so check_elf abi/libzelbridge.abi
 platform_run linux-armhf lib/libZelSDK.so check_elf abi/libzelbridge-ilp32.abi
+
+# macOS: each slice's test build (library, stand-in SDK framework, demo
+# compiled, the Mach-O checks) and its production framework, then the
+# universal framework of both slices with its .dSYM. A build is no test: the
+# checks read the files, and no Mach-O binary runs on this machine.
+.ci/install-missing.sh macos
+macho_tools=(-DOBJDUMP=llvm-objdump-14 -DNM=llvm-nm-14 -DLIPO=llvm-lipo-14 -DCXXFILT=llvm-cxxfilt-14)
+check_framework() { # binary architectures
+  cmake -DHEADER=include/zelbridge.h -DJSON_HEADER=src/json/json.h -DLIBRARY="$1" -DARCHS="$2" \
+    -DMINIMUM_OS=11.0 -DINSTALL_NAME=@rpath/zelbridge.framework/Versions/A/zelbridge \
+    -DRPATH=@loader_path/../../.. -DSDK=@rpath/ZelSDKFull.framework/Versions/A/ZelSDKFull \
+    "${macho_tools[@]}" -P tests/check_macho.cmake
+}
+check_macos_arm64() { check_framework "$1/lib/zelbridge.framework/Versions/A/zelbridge" arm64; }
+check_macos_x64() { check_framework "$1/lib/zelbridge.framework/Versions/A/zelbridge" x86_64; }
+platform_run macos-arm64 lib/ZelSDKFull.framework check_macos_arm64
+platform_run macos-x64 lib/ZelSDKFull.framework check_macos_x64
+
+# Read again by tools that are not the check's: llvm-nm's count of the Dart
+# exports in each slice, and each slice's UUID in the .dSYM.
+recount_universal() { # framework
+  local binary="$1/Versions/A/zelbridge" arch count
+  for arch in arm64 x86_64; do
+    count=$(llvm-nm-14 --extern-only --defined-only --arch="$arch" "$binary" | grep -c ' T _Dart[A-Z]')
+    echo "$arch: $count Dart exports (llvm-nm)"
+    [ "$count" -eq 236 ] || return 1
+  done
+  diff <(llvm-dwarfdump-14 --uuid "$binary" | cut -d' ' -f2,3) \
+    <(llvm-dwarfdump-14 --uuid "$1.dSYM/Contents/Resources/DWARF/zelbridge" | cut -d' ' -f2,3)
+}
+part=$(date +%s)
+universal="$root/build/macos-universal-dist"
+echo "== macOS universal framework"
+if cmake --install build/production-macos-arm64 --component symbols --prefix build/macos-arm64-dist &&
+  cmake --install build/production-macos-x64 --component symbols --prefix build/macos-x64-dist &&
+  cmake -DSLICES="build/macos-arm64-dist;build/macos-x64-dist" -DOUTPUT="$universal" \
+    -DLIPO=llvm-lipo-14 -P cmake/MacOSUniversal.cmake &&
+  check_framework "$universal/lib/zelbridge.framework/Versions/A/zelbridge" "arm64;x86_64" &&
+  recount_universal "$universal/lib/zelbridge.framework"; then
+  echo "== macOS universal framework took $(elapsed "$part")"
+else
+  failed+=("macOS universal framework")
+  echo "== macOS universal framework FAILED after $(elapsed "$part")"
+fi
 
 echo "== pinned Dart layouts, ILP32 x86"
 i686-linux-gnu-g++ -std=c++17 -fsyntax-only -Wall -Wextra -Werror -I dart_api/include \

@@ -4,11 +4,19 @@
 # argument may also name a set of packages for one kind of work:
 #   demo   build the library and run the demo: compilers, CMake, Ninja
 #   dev    demo, plus what the whole test suite needs (GoogleTest/GoogleMock,
-#          libabigail for the ABI check, locales for the decimal-comma tests)
+#          libabigail for the ABI check, locales for the decimal-comma tests,
+#          Python for the envelope reference's checks)
+#   envelopes  dev, plus python3-jsonschema and quicktype (from npm) for
+#          .ci/envelopes.sh
 #   cross  dev, plus the Windows, Linux arm64/armhf and i686 cross compilers,
 #          Wine and user-mode QEMU
 #   fuzz   clang and its sanitizer and libFuzzer runtimes
 #   bench  Google Benchmark and the peer JSON libraries
+#   macos  demo, plus clang 14, LLVM's Mach-O linker and tools, npm, and Zig
+#          0.11.0 from the npm registry (.ci/install-zig.sh)
+#
+# A package written npm:NAME@VERSION is installed globally with npm (npm
+# itself from Debian, when there is no npm yet).
 #
 # Usage: .ci/install-missing.sh set-or-package...
 set -euo pipefail
@@ -16,31 +24,52 @@ set -euo pipefail
 packages_of() {
   case "$1" in
     demo) echo build-essential cmake ninja-build ;;
-    dev) echo "$(packages_of demo) libgtest-dev libgmock-dev abigail-tools locales" ;;
+    dev) echo "$(packages_of demo) libgtest-dev libgmock-dev abigail-tools locales python3" ;;
+    envelopes) echo "$(packages_of dev) python3-jsonschema npm:quicktype@26.0.0" ;;
     cross)
       echo "$(packages_of dev) g++-mingw-w64-x86-64-posix wine wine64" \
         "g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-i686-linux-gnu qemu-user"
       ;;
     fuzz) echo "$(packages_of demo) clang libclang-rt-14-dev" ;;
     bench) echo "$(packages_of demo) libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev" ;;
+    macos) echo "$(packages_of demo) clang-14 lld-14 llvm-14" ;;
     *) echo "$1" ;;
   esac
 }
 
 missing=()
+missing_npm=()
+wants_zig=false
 for argument in "$@"; do
   for package in $(packages_of "$argument"); do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    case "$package" in
+      npm:*)
+        npm ls --global --depth=0 "${package#npm:}" >/dev/null 2>&1 || missing_npm+=("${package#npm:}")
+        ;;
+      *) dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package") ;;
+    esac
   done
+  if [ "$argument" = macos ]; then
+    wants_zig=true
+  fi
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if { [ ${#missing_npm[@]} -ne 0 ] || $wants_zig; } && ! command -v npm >/dev/null; then
+  missing+=(npm)
 fi
-echo "== installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "== installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+if [ ${#missing_npm[@]} -ne 0 ]; then
+  echo "== installing from npm: ${missing_npm[*]}"
+  "${sudo_cmd[@]}" npm install --global --no-audit --no-fund --loglevel=error "${missing_npm[@]}"
+fi
+if $wants_zig; then
+  "$(dirname "$0")/install-zig.sh"
+fi

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Production builds in CI, made the way the README tells a release engineer,
+# Production builds in CI, made the way docs/building.md tells a release engineer,
 # from inputs outside the tree:
 #   1. the bridge, its Dart-facing tests and the demo against an installed
 #      Dart SDK's include/ folder, once in each layout that SDK releases use

@@ -13,7 +13,8 @@
 #                         and a .gnu_debuglink, and zelbridge.dll.debug
 #                         holding the DWARF, since GCC writes no PDB
 #   Mach-O (iOS, macOS)   <binary>.dSYM by dsymutil, binary stripped of
-#                         debug information and local symbols
+#                         debug information and local symbols: done for
+#                         every Apple build by cmake/AppleDebugSymbols.cmake
 # The debug file or dSYM is installed by the component "symbols" alone:
 #   cmake --install <build> --component symbols --prefix <symbols-dir>
 # and a plain `cmake --install` leaves it out, so no app bundle carries it.
@@ -39,12 +40,12 @@ if(ZELBRIDGE_SPLIT_DEBUG_INFO)
 endif()
 
 function(zelbridge_split_debug_info target)
-  if(NOT ZELBRIDGE_SPLIT_DEBUG_INFO)
+  # Apple builds write their .dSYM in every configuration (Apple.cmake
+  # includes AppleDebugSymbols.cmake), into the same component.
+  if(NOT ZELBRIDGE_SPLIT_DEBUG_INFO OR APPLE)
     return()
   endif()
-  if(APPLE)
-    zelbridge_split_debug_info_macho(${target})
-  elseif(WIN32)
+  if(WIN32)
     zelbridge_split_debug_info_objcopy(${target} ${CMAKE_INSTALL_BINDIR})
   else()
     zelbridge_split_debug_info_objcopy(${target} ${CMAKE_INSTALL_LIBDIR})
@@ -67,26 +68,4 @@ function(zelbridge_split_debug_info_objcopy target destination)
     COMMENT "Splitting the debug information of ${target} into $<TARGET_FILE_NAME:${target}>.debug"
     VERBATIM)
   install(FILES ${library}.debug DESTINATION ${destination} COMPONENT symbols EXCLUDE_FROM_ALL)
-endfunction()
-
-# Mach-O: dsymutil collects the DWARF that the objects still hold into a
-# .dSYM bundle named after the framework (or the binary), the form that App
-# Store Connect and crash services take; then the binary is stripped.
-function(zelbridge_split_debug_info_macho target)
-  find_program(ZELBRIDGE_DSYMUTIL NAMES dsymutil llvm-dsymutil REQUIRED)
-  if(NOT CMAKE_STRIP)
-    message(FATAL_ERROR "ZELBRIDGE_SPLIT_DEBUG_INFO needs strip for the target (CMAKE_STRIP)")
-  endif()
-  get_target_property(is_framework ${target} FRAMEWORK)
-  if(is_framework)
-    set(dsym $<TARGET_BUNDLE_DIR:${target}>.dSYM)
-  else()
-    set(dsym $<TARGET_FILE:${target}>.dSYM)
-  endif()
-  add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${ZELBRIDGE_DSYMUTIL} $<TARGET_FILE:${target}> -o ${dsym}
-    COMMAND ${CMAKE_STRIP} -S -x $<TARGET_FILE:${target}>
-    COMMENT "Writing the dSYM of ${target} and stripping it"
-    VERBATIM)
-  install(DIRECTORY ${dsym} DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT symbols EXCLUDE_FROM_ALL)
 endfunction()

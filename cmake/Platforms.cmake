@@ -22,9 +22,21 @@ if(CMAKE_CROSSCOMPILING)
   list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/cross)
 endif()
 
-if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
-  option(ZELBRIDGE_IOS_FRAMEWORK "Build zelbridge as an iOS framework linking ZelSDKFull" ON)
-  if(ZELBRIDGE_IOS_FRAMEWORK)
+# Apple: zelbridge.framework (always on iOS) or libzelbridge.dylib (the
+# macOS default); either links the SDK, whose Apple form is the framework
+# ZelSDKFull (cmake/Apple.cmake).
+if(APPLE)
+  if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
+    set(zelbridge_framework_default ON)
+  else()
+    set(zelbridge_framework_default OFF)
+  endif()
+  option(ZELBRIDGE_APPLE_FRAMEWORK
+    "Build zelbridge.framework, which also publishes the JSON library by name" ${zelbridge_framework_default})
+  if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
+    if(NOT ZELBRIDGE_APPLE_FRAMEWORK)
+      message(FATAL_ERROR "The iOS build is zelbridge.framework: -DZELBRIDGE_APPLE_FRAMEWORK=ON")
+    endif()
     if(NOT ZELBRIDGE_SDK_LIBRARY)
       message(FATAL_ERROR "The iOS framework links the SDK's framework: "
         "-DZELBRIDGE_SDK_LIBRARY=<dir>/ZelSDKFull.framework")

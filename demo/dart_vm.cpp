@@ -26,6 +26,7 @@ namespace {
 struct PortTable {
   std::mutex mutex;
   std::map<int64_t, std::shared_ptr<ReceivePort::Queue>> open;
+  std::map<int64_t, int> refused;  // by port id, posts to no open port
   int64_t next_id = 1001;
 };
 
@@ -73,9 +74,8 @@ bool IsUtf8(const std::string& text) {
   return true;
 }
 
-// Called by the bridge on SDK threads. Takes a copy of the text: the bridge's
-// buffer is gone once this returns.
-bool PostCObject(Dart_Port port, Dart_CObject* message) {
+// Takes a copy of the text: the bridge's buffer is gone once this returns.
+bool Deliver(Dart_Port port, Dart_CObject* message) {
   if (message == nullptr || message->type != Dart_CObject_kString ||
       message->value.as_string == nullptr) {
     return false;
@@ -86,7 +86,10 @@ bool PostCObject(Dart_Port port, Dart_CObject* message) {
   {
     std::lock_guard<std::mutex> lock(ports().mutex);
     const auto found = ports().open.find(port);
-    if (found == ports().open.end()) return false;
+    if (found == ports().open.end()) {
+      ++ports().refused[port];
+      return false;
+    }
     queue = found->second;
   }
   {
@@ -95,6 +98,16 @@ bool PostCObject(Dart_Port port, Dart_CObject* message) {
   }
   queue->arrived.notify_one();
   return true;
+}
+
+// Called by the bridge on SDK threads, as a C function of the VM: a post that
+// cannot be taken (out of memory) is refused, and nothing escapes.
+bool PostCObject(Dart_Port port, Dart_CObject* message) noexcept {
+  try {
+    return Deliver(port, message);
+  } catch (...) {
+    return false;
+  }
 }
 
 const DartApiEntry kEntries[] = {
@@ -107,6 +120,12 @@ const DartApiEntry kEntries[] = {
 void* DartApiData() {
   static DartApi api = {DART_API_DL_MAJOR_VERSION, DART_API_DL_MINOR_VERSION, kEntries};
   return &api;
+}
+
+int RefusedPosts(int64_t native_port) {
+  std::lock_guard<std::mutex> lock(ports().mutex);
+  const auto found = ports().refused.find(native_port);
+  return found == ports().refused.end() ? 0 : found->second;
 }
 
 ReceivePort::ReceivePort() : queue_(std::make_shared<Queue>()) {

@@ -16,6 +16,10 @@ namespace demo {
 // The Dart API data for DartInitDartApiDL (a DartApi table, major version 2).
 void* DartApiData();
 
+// How many posts to native_port were refused because no open port has that
+// id, as the VM refuses posts to a port that was closed.
+int RefusedPosts(int64_t native_port);
+
 class ReceivePort {
  public:
   using Clock = std::chrono::steady_clock;

@@ -8,6 +8,17 @@ namespace demo {
 namespace {
 
 constexpr char kBase64Prefix[] = "base64:";
+const char* const kErrorEnvelopeMembers[] = {"callback", "callbackType", "code", "desc",
+                                             "user_data"};
+
+template <std::size_t count>
+bool HasExactly(const json::Object& members, const char* const (&keys)[count]) {
+  if (members.size() != count) return false;
+  for (const char* key : keys) {
+    if (members.find(key) == members.end()) return false;
+  }
+  return true;
+}
 
 int Base64Digit(char c) {
   if (c >= 'A' && c <= 'Z') return c - 'A';
@@ -91,15 +102,14 @@ bool DecodeEnvelope(const std::string& posted, Envelope* envelope, std::string* 
   }
   envelope->user_data = envelope->Text("user_data");
   const auto callback_type = envelope->members.find("callbackType");
-  const bool has_callback_type = callback_type != envelope->members.end();
-  if (has_callback_type && IsNumber(callback_type->second)) {
+  if (callback_type != envelope->members.end() && IsNumber(callback_type->second)) {
     envelope->callback_type = callback_type->second.ToInt();
   }
-  // The error envelope has exactly five members, callbackType among them, and
-  // code 6131; completions have no callbackType, and the one event with a
-  // "code" payload (network status) has six members.
-  envelope->delivery_error =
-      envelope->members.size() == 5 && has_callback_type && envelope->code() == kDeliveryErrorCode;
+  // The error envelope has exactly these five members and code 6131.
+  // Completions have no callbackType, and the one event with a "code" and a
+  // "desc" (network status) has a sixth member.
+  envelope->delivery_error = HasExactly(envelope->members, kErrorEnvelopeMembers) &&
+                             envelope->code() == kDeliveryErrorCode;
   if (envelope->kind == Envelope::Kind::kEvent && envelope->callback_type < 0) {
     *error = "event without a callbackType";
     return false;

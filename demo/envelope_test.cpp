@@ -37,6 +37,15 @@ TEST(DemoEnvelope, NetworkStatusEventIsNotTakenForTheErrorEnvelope) {
   EXPECT_FALSE(event.delivery_error);
 }
 
+// Five members with code 6131 are not enough: they must be the error
+// envelope's five.
+TEST(DemoEnvelope, OnlyTheErrorEnvelopesMembersMakeAnErrorEnvelope) {
+  const Envelope event =
+      Decoded(R"({"callback":"globalCallback","callbackType":19,"code":6131,"group_id":"g",)"
+              R"("user_data":"on-group-counter"})");
+  EXPECT_FALSE(event.delivery_error);
+}
+
 TEST(DemoEnvelope, ErrorEnvelopeOfACompletionStillReachesItsCall) {
   const Envelope error = Decoded(
       R"({"callback":"apiCallback","callbackType":null,"code":6131,"desc":"IM ffi data error",)"
@@ -71,6 +80,17 @@ TEST(DemoEnvelope, Base64FormDecodesToTheSameEnvelope) {
   EXPECT_EQ(event.kind, Envelope::Kind::kEvent);
   EXPECT_EQ(event.callback_type, 1);
   EXPECT_EQ(event.user_data, "abc");
+}
+
+// The integration guide's example: the base64 form exists for texts that
+// are not valid UTF-8, so its decoded bytes are not either.
+TEST(DemoEnvelope, Base64FormCarriesTheBytesTheVmRefused) {
+  const Envelope completion = Decoded(
+      "base64:eyJjYWxsYmFjayI6ImFwaUNhbGxiYWNrIiwiY29kZSI6MCwiZGVzYyI6ImNhZukiLCJqc29uX3BhcmFtIjoi"
+      "IiwidXNlcl9kYXRhIjoibWFpbi0xLzcifQ==");
+  EXPECT_TRUE(completion.was_base64);
+  EXPECT_EQ(completion.user_data, "main-1/7");
+  EXPECT_EQ(completion.desc(), "caf\xE9");
 }
 
 TEST(DemoEnvelope, Base64PaddingAndAlphabet) {

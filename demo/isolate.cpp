@@ -6,10 +6,22 @@
 
 namespace demo {
 
+Isolate::~Isolate() {
+  for (const auto& call : calls_) {
+    if (call.second.completed) memory_.Free(call.second.user_data);
+  }
+}
+
+void Isolate::KnowSibling(const std::string& prefix, const std::string& name) {
+  siblings_[prefix] = name;
+}
+
 const char* Isolate::NewCall(const std::string& export_name) {
-  user_data_texts_.push_back("call-" + std::to_string(user_data_texts_.size() + 1));
-  calls_[user_data_texts_.back()].export_name = export_name;
-  return user_data_texts_.back().c_str();
+  const std::string text = prefix_ + "call-" + std::to_string(next_call_++);
+  Call& call = calls_[text];
+  call.export_name = export_name;
+  call.user_data = memory_.Allocate(text);
+  return call.user_data;
 }
 
 std::optional<Envelope> Isolate::AwaitCompletion(const char* user_data) {
@@ -44,6 +56,11 @@ std::optional<Envelope> Isolate::AwaitEvent(int callback_type) {
   return std::nullopt;
 }
 
+int Isolate::EventsRouted(int callback_type) const {
+  const auto found = events_routed_.find(callback_type);
+  return found == events_routed_.end() ? 0 : found->second;
+}
+
 bool Isolate::Pump(ReceivePort::Clock::time_point deadline) {
   const std::optional<std::string> text = port_.Receive(deadline);
   if (!text) return false;
@@ -61,9 +78,11 @@ void Isolate::Route(const std::string& text) {
   }
   if (envelope.kind == Envelope::Kind::kEvent) {
     transcript_.Event(envelope);
+    ++events_routed_[envelope.callback_type];
     unclaimed_events_.push_back(std::move(envelope));
     return;
   }
+  if (!Claim(envelope)) return;
   const auto call = calls_.find(envelope.user_data);
   if (call == calls_.end()) {
     transcript_.Failure("completion for no pending call: " + Shortened(text));
@@ -78,6 +97,21 @@ void Isolate::Route(const std::string& text) {
   }
   pending.completed = true;
   unclaimed_completions_.emplace(envelope.user_data, std::move(envelope));
+}
+
+bool Isolate::Claim(const Envelope& completion) {
+  const std::string& user_data = completion.user_data;
+  if (user_data.compare(0, prefix_.size(), prefix_) == 0) return true;
+  for (const auto& sibling : siblings_) {
+    if (user_data.compare(0, sibling.first.size(), sibling.first) != 0) continue;
+    ++dropped_from_siblings_;
+    transcript_.Dropped(completion, sibling.second + "'s call, not this isolate's: dropped");
+    return false;
+  }
+  ++dropped_as_stale_;
+  transcript_.Dropped(completion,
+                      "stale: no living isolate's, started before a hot restart: dropped");
+  return false;
 }
 
 }  // namespace demo

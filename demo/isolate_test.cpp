@@ -1,5 +1,6 @@
 // The demo's Dart side: receive ports of its VM stand-in and the isolate's
-// routing of what arrives on them.
+// routing of what arrives on them, by user_data prefix among several
+// isolates and generations.
 
 #include "isolate.h"
 
@@ -36,12 +37,18 @@ bool Post(int64_t port, const char* text) {
   return PostEntry()(port, &message);
 }
 
+std::string CompletionText(const std::string& user_data) {
+  return R"({"callback":"apiCallback","code":0,"desc":"","json_param":"","user_data":")" +
+         user_data + R"("})";
+}
+
 class DemoIsolate : public ::testing::Test {
  protected:
   std::ostringstream out_;
   Transcript transcript_{out_, false};
   ReceivePort port_;
-  Isolate isolate_{port_, transcript_, std::chrono::milliseconds(50)};
+  NativeTexts memory_;
+  Isolate isolate_{port_, transcript_, std::chrono::milliseconds(50), memory_};
 };
 
 TEST_F(DemoIsolate, KeepsWhatArrivesBeforeItIsAwaited) {
@@ -89,6 +96,51 @@ TEST_F(DemoIsolate, ReportsCompletionsThatMatchNoCallOrComeTwice) {
   EXPECT_EQ(transcript_.failures(), 3) << out_.str();
 }
 
+// Every port receives every envelope: an isolate keeps the completions that
+// carry its prefix, drops a living sibling's and a stale one from before a
+// hot restart, and reports one with its prefix that matches no call.
+TEST(DemoIsolatePrefix, KeepsItsOwnCompletionsOnly) {
+  std::ostringstream out;
+  Transcript transcript(out, false);
+  ReceivePort port;
+  NativeTexts memory;
+  Isolate isolate(port, transcript, std::chrono::milliseconds(50), memory, "gen2/");
+  isolate.KnowSibling("worker/", "the worker");
+  const char* call = isolate.NewCall("DartLogout");
+  EXPECT_STREQ(call, "gen2/call-1");
+
+  for (const char* user_data : {"gen1/call-2", "worker/call-1", "gen2/call-9", call}) {
+    ASSERT_TRUE(Post(port.native_port(), CompletionText(user_data).c_str()));
+  }
+  ASSERT_TRUE(isolate.AwaitCompletion(call).has_value());
+  EXPECT_EQ(isolate.dropped_as_stale(), 1);
+  EXPECT_EQ(isolate.dropped_from_siblings(), 1);
+  EXPECT_EQ(transcript.failures(), 1) << out.str();  // gen2/call-9
+  EXPECT_NE(out.str().find("<- completion [gen1/call-2]: stale"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("<- completion [worker/call-1]: the worker's call"), std::string::npos)
+      << out.str();
+}
+
+// The user_data of a completed call is freed with its isolate; a call still
+// in flight keeps its text, which the SDK reads when it completes.
+TEST(DemoIsolatePrefix, LeavesTheUserDataOfCallsInFlightAllocated) {
+  std::ostringstream out;
+  Transcript transcript(out, false);
+  NativeTexts memory;
+  const char* in_flight = nullptr;
+  {
+    ReceivePort port;
+    Isolate isolate(port, transcript, std::chrono::milliseconds(50), memory, "gen1/");
+    const char* completed = isolate.NewCall("DartLogin");
+    in_flight = isolate.NewCall("DartSendMessage");
+    ASSERT_TRUE(Post(port.native_port(), CompletionText(completed).c_str()));
+    ASSERT_TRUE(isolate.AwaitCompletion(completed).has_value());
+    EXPECT_EQ(memory.allocated(), 2u);
+  }
+  EXPECT_EQ(memory.allocated(), 1u);
+  EXPECT_STREQ(in_flight, "gen1/call-2");
+}
+
 TEST(DemoDartVm, CopiesPostedTextsAndRefusesWhatTheVmRefuses) {
   ReceivePort port;
   char text[] = "first";
@@ -109,7 +161,11 @@ TEST(DemoDartVm, CopiesPostedTextsAndRefusesWhatTheVmRefuses) {
     return closed.native_port();
   }();
   EXPECT_NE(closed_id, port.native_port());
+  EXPECT_EQ(RefusedPosts(closed_id), 0);
   EXPECT_FALSE(Post(closed_id, "late"));
+  EXPECT_FALSE(Post(closed_id, "later"));
+  EXPECT_EQ(RefusedPosts(closed_id), 2);
+  EXPECT_EQ(RefusedPosts(port.native_port()), 0);
 }
 
 }  // namespace

@@ -12,9 +12,8 @@ namespace demo {
 namespace {
 
 constexpr uint64_t kSdkAppId = 20240001;
-// A real SDK ignores the member it does not know; the stand-in SDK simulates
-// a small world of users, groups and conversations when it is asked to.
-constexpr char kSdkConfig[] = R"({"sdk_config_log_level":4,"standin_world":true})";
+// The stand-in world's default delay, left out of the config when asked for.
+constexpr int kDefaultNetworkDelayMs = 20;
 constexpr char kUserId[] = "demo-user";
 constexpr char kUserSig[] = "demo-user-signature";
 constexpr char kMessagePeer[] = "alice";
@@ -63,36 +62,51 @@ std::string MessageText(const json::Value& message) {
 
 }  // namespace
 
+std::string WorldConfig(int network_delay_ms) {
+  std::string config = R"({"sdk_config_log_level":4,"standin_world":true)";
+  if (network_delay_ms != kDefaultNetworkDelayMs) {
+    config += R"(,"standin_network_delay_ms":)" + Number(network_delay_ms);
+  }
+  return config + "}";
+}
+
 bool Session::Run() {
-  bool walked = Connect();
-  walked = walked && RegisterListeners() && LogIn();
+  bool walked = BindDartApi();
+  if (walked) RegisterPort();
+  walked = walked && StartSdk() && RegisterListeners() && LogIn();
   if (walked) {
     walked = MessagePeer() && CreateGroupAndInvite() && FetchConversations() && InvitePeerToCall();
     walked = LogOut() && walked;
   }
-  Disconnect();
+  ShutDownSdk();
+  UnregisterPort();
   return walked && transcript_.failures() == 0;
 }
 
-bool Session::Connect() {
+bool Session::BindDartApi() {
   const intptr_t bound = api_.DartInitDartApiDL(DartApiData());
   transcript_.Call("DartInitDartApiDL", {"<Dart API data>"}, Number(bound));
-  if (!Check(bound == 0, "the bridge did not bind the Dart API")) return false;
+  return Check(bound == 0, "the bridge did not bind the Dart API");
+}
 
+void Session::RegisterPort() {
   api_.DartRegisterSendPort(isolate_.native_port());
   transcript_.Call("DartRegisterSendPort", {Number(isolate_.native_port())}, "");
+}
 
+bool Session::StartSdk() {
   const std::string version = api_.DartGetSDKVersion();
   transcript_.Call("DartGetSDKVersion", {}, Quoted(version));
 
-  const int initialised = api_.DartInitSDK(kSdkAppId, kSdkConfig);
-  transcript_.Call("DartInitSDK", {Number(kSdkAppId), kSdkConfig}, Number(initialised));
+  const int initialised = api_.DartInitSDK(kSdkAppId, sdk_config_.c_str());
+  transcript_.Call("DartInitSDK", {Number(kSdkAppId), sdk_config_}, Number(initialised));
   return Check(initialised == 0, "the SDK did not initialise");
 }
 
 bool Session::RegisterListeners() {
-  // Listener user_data texts live as long as the process: the SDK hands them
-  // back with every event for as long as the listener is registered.
+  // Listener user_data texts live as long as the process: no export takes a
+  // listener away, so the SDK hands them back with every event until the
+  // process ends. They belong to the process, not to one isolate.
   const struct {
     const char* export_name;
     BridgeApi::Registration registration;
@@ -233,9 +247,12 @@ bool Session::LogOut() {
   return Completed(call).has_value();
 }
 
-void Session::Disconnect() {
+void Session::ShutDownSdk() {
   const int uninitialised = api_.DartUnitSDK();
   transcript_.Call("DartUnitSDK", {}, Number(uninitialised));
+}
+
+void Session::UnregisterPort() {
   api_.DartUnregisterSendPort(isolate_.native_port());
   transcript_.Call("DartUnregisterSendPort", {Number(isolate_.native_port())}, "");
 }

@@ -52,9 +52,19 @@ std::string Shortened(const std::string& text) {
   return text.size() <= kShownLength ? text : text.substr(0, kShownLength) + "...";
 }
 
+std::string Times(int count) {
+  if (count == 1) return "once";
+  if (count == 2) return "twice";
+  return std::to_string(count) + " times";
+}
+
+std::ostream& Transcript::Line() { return out_ << label_; }
+
+void Heading(std::ostream& out, const std::string& text) { out << "== " << text << "\n"; }
+
 void Transcript::Call(const std::string& export_name, const std::vector<std::string>& arguments,
                       const std::string& result) {
-  out_ << "-> " << export_name << "(";
+  Line() << "-> " << export_name << "(";
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     out_ << (i == 0 ? "" : ", ") << arguments[i];
   }
@@ -64,12 +74,12 @@ void Transcript::Call(const std::string& export_name, const std::vector<std::str
 }
 
 void Transcript::Posted(const std::string& text) {
-  if (raw_) out_ << "<< " << text << "\n";
+  if (raw_) Line() << "<< " << text << "\n";
 }
 
 void Transcript::Completion(const std::string& export_name, const Envelope& completion) {
   if (raw_) return;
-  out_ << "<- completion of " << export_name << " [" << completion.user_data << "]: ";
+  Line() << "<- completion of " << export_name << " [" << completion.user_data << "]: ";
   if (completion.delivery_error) {
     out_ << "lost in delivery, code " << completion.code() << " " << Quoted(completion.desc());
   } else {
@@ -83,8 +93,8 @@ void Transcript::Completion(const std::string& export_name, const Envelope& comp
 
 void Transcript::Event(const Envelope& event) {
   if (raw_) return;
-  out_ << "<- event " << event.callback_type << " " << EventName(event.callback_type) << " ["
-       << event.user_data << "]";
+  Line() << "<- event " << event.callback_type << " " << EventName(event.callback_type) << " ["
+         << event.user_data << "]";
   if (event.delivery_error) {
     out_ << ": lost in delivery, code " << event.code() << " " << Quoted(event.desc());
   } else {
@@ -98,11 +108,16 @@ void Transcript::Event(const Envelope& event) {
   out_ << (event.was_base64 ? " (came as base64)" : "") << "\n";
 }
 
-void Transcript::Note(const std::string& text) { out_ << "   " << text << "\n"; }
+void Transcript::Dropped(const Envelope& completion, const std::string& reason) {
+  if (raw_) return;
+  Line() << "<- completion [" << completion.user_data << "]: " << reason << "\n";
+}
+
+void Transcript::Note(const std::string& text) { Line() << "   " << text << "\n"; }
 
 void Transcript::Failure(const std::string& text) {
   ++failures_;
-  out_ << "!! " << text << "\n";
+  Line() << "!! " << text << "\n";
 }
 
 }  // namespace demo

@@ -5,8 +5,11 @@
 // wrote into a buffer of the bridge); their outcome arrives later as an
 // "apiCallback" envelope on every registered Dart port, carrying the caller's
 // user_data text, which must stay valid until then. Listener registrations
-// make the SDK's events arrive as "globalCallback" envelopes; their user_data
-// text must stay valid while the listener is registered.
+// make the SDK's events arrive as "globalCallback" envelopes; no export takes
+// a listener away, so their user_data text must stay valid for the life of
+// the process. Exports without user_data never complete. The class of every
+// export, and what hot restart and several isolates mean for all of this:
+// docs/dart-integration.md.
 #ifndef ZELBRIDGE_ZELBRIDGE_H_
 #define ZELBRIDGE_ZELBRIDGE_H_
 
@@ -44,11 +47,13 @@ ZELBRIDGE_EXPORT int DartInitSDK(uint64_t sdk_app_id, const char* json_sdk_confi
 ZELBRIDGE_EXPORT int DartUnitSDK(void);
 ZELBRIDGE_EXPORT const char* DartGetSDKVersion(void);
 ZELBRIDGE_EXPORT uint64_t DartGetServerTime(void);
+// Never completes: the SDK is given no completion callback. user_data is
+// handed to it unused; free it when the call returns.
 ZELBRIDGE_EXPORT int DartSetConfig(const char* json_config, const char* user_data);
 ZELBRIDGE_EXPORT int DartLogin(const char* user_id, const char* user_sig, const char* user_data);
 ZELBRIDGE_EXPORT int DartLogout(const char* user_data);
 // Returns the logged-in user id that the SDK wrote into this export's own buffer;
-// valid until the next call.
+// valid until this thread calls it again. Never completes.
 ZELBRIDGE_EXPORT const char* DartGetLoginUserID(void);
 ZELBRIDGE_EXPORT int DartGetLoginStatus(void);
 ZELBRIDGE_EXPORT int DartGetUsersInfo(const char* json_get_user_profile_list_param,
@@ -64,7 +69,9 @@ ZELBRIDGE_EXPORT int DartSubscribeUserStatus(const char* json_user_id_list, cons
 ZELBRIDGE_EXPORT int DartUnsubscribeUserStatus(const char* json_user_id_list,
                                                const char* user_data);
 // Returns the id of the message being sent, written by the SDK into this export's
-// own buffer (valid until the next call); the outcome arrives as a completion.
+// own buffer (valid until this thread's next call); the outcome arrives as a
+// completion, also when the id is empty (the SDK wrote none). The SDK's integer
+// result is dropped.
 ZELBRIDGE_EXPORT const char* DartSendMessage(const char* conv_id, int32_t conv_type,
                                              const char* json_msg_param, const char* user_data);
 ZELBRIDGE_EXPORT int DartDownloadElemToPath(const char* json_download_elem_param, const char* path,
@@ -107,6 +114,9 @@ ZELBRIDGE_EXPORT int DartSearchCloudMessages(const char* json_search_message_par
                                              const char* user_data);
 ZELBRIDGE_EXPORT int DartSendMessageReadReceipts(const char* json_msg_array, const char* user_data);
 ZELBRIDGE_EXPORT int DartGetMessageReadReceipts(const char* json_msg_array, const char* user_data);
+// Completes in a shape of its own, possibly more than once: "code" always 0,
+// "desc" always empty, plus "next_seq" and "is_finished". Keep user_data until
+// a completion with "is_finished": true.
 ZELBRIDGE_EXPORT int DartGetGroupMessageReadMemberList(const char* json_msg, int64_t filter,
                                                        uint64_t next_seq, int64_t count,
                                                        const char* user_data);
@@ -341,8 +351,9 @@ ZELBRIDGE_EXPORT int DartGetMutualFollowersList(const char* next_cursor, const c
 ZELBRIDGE_EXPORT int DartGetUserFollowInfo(const char* json_user_id_array, const char* user_data);
 ZELBRIDGE_EXPORT int DartCheckFollowType(const char* json_user_id_array, const char* user_data);
 // Returns the id of the new invitation from this export's own buffer (valid until
-// the next call). unused_invite_id is accepted for the caller's signature and
-// never forwarded: the buffer takes its place.
+// this thread's next call); the outcome arrives as a completion, also when the id
+// is empty. unused_invite_id is accepted for the caller's signature and never
+// forwarded: the buffer takes its place.
 ZELBRIDGE_EXPORT const char* DartInvite(const char* invitee, const char* data,
                                         bool online_user_only, const char* json_offline_push_info,
                                         int32_t timeout, const char* unused_invite_id,
@@ -369,7 +380,9 @@ ZELBRIDGE_EXPORT int DartSetUserStatusChangedCallback(const char* user_data);
 ZELBRIDGE_EXPORT int DartSetUserInfoChangedCallback(const char* user_data);
 ZELBRIDGE_EXPORT int DartSetLogCallback(const char* user_data);
 ZELBRIDGE_EXPORT int DartAddReceiveNewMsgCallback(const char* user_data);
-// Kept for callers that bind it; new-message events keep arriving after it.
+// Kept for callers that bind it; it calls nothing, and new-message events keep
+// arriving after it. A second DartAddReceiveNewMsgCallback may add a second
+// listener, so that every new message arrives twice: register it once per process.
 ZELBRIDGE_EXPORT void DartRemoveReceiveNewMsgCallback(void);
 ZELBRIDGE_EXPORT int DartSetMsgElemUploadProgressCallback(const char* user_data);
 ZELBRIDGE_EXPORT int DartSetMsgReadReceiptCallback(const char* user_data);

@@ -90,6 +90,8 @@ ZEL_STANDIN_API void SetServerTime(uint64_t server_time);
 
 // The latest listener registered through the named registration function.
 ZEL_STANDIN_API std::optional<Listener> RegisteredListener(const std::string& registration);
+// Every listener registered through it, in order of registration.
+ZEL_STANDIN_API std::vector<Listener> RegisteredListeners(const std::string& registration);
 
 // Runs task on the stand-in's worker thread, after everything queued before.
 ZEL_STANDIN_API void RunOnWorker(std::function<void()> task);

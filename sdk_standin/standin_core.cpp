@@ -28,6 +28,8 @@ struct State {
   std::string sdk_version = "0.0.0-standin";
   uint64_t server_time = 0;
   std::map<std::string, Listener> listeners;
+  // Every registration, in order, by registration function.
+  std::map<std::string, std::vector<Listener>> registrations;
 };
 
 State& state() {
@@ -113,6 +115,7 @@ void Reset() {
   s.sdk_version = "0.0.0-standin";
   s.server_time = 0;
   s.listeners.clear();
+  s.registrations.clear();
 }
 
 std::vector<Call> Journal() {
@@ -167,6 +170,13 @@ std::optional<Listener> RegisteredListener(const std::string& registration) {
   std::lock_guard<std::mutex> lock(state().mutex);
   const auto found = state().listeners.find(registration);
   if (found == state().listeners.end()) return std::nullopt;
+  return found->second;
+}
+
+std::vector<Listener> RegisteredListeners(const std::string& registration) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  const auto found = state().registrations.find(registration);
+  if (found == state().registrations.end()) return {};
   return found->second;
 }
 
@@ -287,6 +297,7 @@ int RegisterListener(const char* registration, const void* callback, const void*
   Record(registration, {}, callback, user_data);
   std::lock_guard<std::mutex> lock(state().mutex);
   state().listeners[registration] = Listener{callback, user_data};
+  state().registrations[registration].push_back(Listener{callback, user_data});
   return state().result;
 }
 

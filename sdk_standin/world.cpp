@@ -24,7 +24,9 @@ namespace zel_standin {
 namespace world {
 namespace {
 
-constexpr std::chrono::milliseconds kNetworkDelay(20);
+// How long an operation takes to complete, unless the config that started
+// the world asks for another delay ("standin_network_delay_ms").
+constexpr std::chrono::milliseconds kDefaultNetworkDelay(20);
 constexpr std::chrono::milliseconds kPeerThinkingTime(40);
 constexpr std::chrono::milliseconds kRightAfter(0);
 constexpr std::size_t kBufferSize = 128;
@@ -72,6 +74,7 @@ struct State {
   // Changes with every start and stop, so that work queued by an earlier world
   // is dropped instead of completing into a later one.
   uint64_t epoch = 0;
+  std::chrono::milliseconds network_delay = kDefaultNetworkDelay;
   std::string login_user;
   // The last number given out, per id prefix ("msg-", "group-", "invite-").
   std::map<std::string, uint64_t> issued_ids;
@@ -142,14 +145,27 @@ void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()
   });
 }
 
+template <typename Callback, typename... Args>
+void Call(const Listener& listener, Args... args) {
+  if (listener.callback == nullptr) return;
+  reinterpret_cast<Callback>(const_cast<void*>(listener.callback))(args..., listener.user_data);
+}
+
 // Calls the listener registered through registration, if any, with args and
-// its user_data. Called without the world's lock, since a listener may call
-// back into the SDK.
+// its user_data. A "ZelSet..." registration replaces the one before it, so
+// only the latest is called; every "ZelAdd..." registration adds a listener,
+// so each one is called, as often as it was registered. Called without the
+// world's lock, since a listener may call back into the SDK.
 template <typename Callback, typename... Args>
 void Raise(const char* registration, Args... args) {
+  if (std::strncmp(registration, "ZelAdd", 6) == 0) {
+    for (const Listener& listener : RegisteredListeners(registration)) {
+      Call<Callback>(listener, args...);
+    }
+    return;
+  }
   const std::optional<Listener> listener = RegisteredListener(registration);
-  if (!listener || listener->callback == nullptr) return;
-  reinterpret_cast<Callback>(const_cast<void*>(listener->callback))(args..., listener->user_data);
+  if (listener) Call<Callback>(*listener, args...);
 }
 
 std::string LoginUser() {
@@ -406,10 +422,11 @@ const SimulatedOperation* FindOperation(const char* function) {
   return nullptr;
 }
 
-void Start() {
+void Start(std::chrono::milliseconds network_delay) {
   std::lock_guard<std::mutex> lock(state().mutex);
   State& s = state();
   ++s.epoch;
+  s.network_delay = network_delay;
   s.login_user.clear();
   s.issued_ids.clear();
   s.groups.clear();
@@ -417,17 +434,40 @@ void Start() {
   s.running = true;
 }
 
-bool ConfigAsksForWorld(const Argument& config) {
-  const json::Value document = Parse(config.text ? config.text->c_str() : nullptr);
-  if (document.GetValueType() != json::ObjectType) return false;
-  const auto member = document.ToObject().find("standin_world");
-  return member != document.ToObject().end() && member->second.GetValueType() == json::BoolType &&
+json::Value ConfigDocument(const Argument& config) {
+  return Parse(config.text ? config.text->c_str() : nullptr);
+}
+
+bool ConfigAsksForWorld(const json::Value& config) {
+  if (config.GetValueType() != json::ObjectType) return false;
+  const auto member = config.ToObject().find("standin_world");
+  return member != config.ToObject().end() && member->second.GetValueType() == json::BoolType &&
          member->second.ToBool();
 }
 
-uint64_t CurrentEpoch() {
+std::chrono::milliseconds NetworkDelayOf(const json::Value& config) {
+  const auto member = config.ToObject().find("standin_network_delay_ms");
+  if (member == config.ToObject().end()) return kDefaultNetworkDelay;
+  switch (member->second.GetValueType()) {
+    case json::IntType:
+    case json::UIntType:
+    case json::Int64Type:
+    case json::UInt64Type:
+      return std::chrono::milliseconds(std::max<int64_t>(0, member->second.ToInt64()));
+    default:
+      return kDefaultNetworkDelay;
+  }
+}
+
+// The running world and its delay, read together.
+struct Timing {
+  uint64_t epoch;
+  std::chrono::milliseconds network_delay;
+};
+
+Timing CurrentTiming() {
   std::lock_guard<std::mutex> lock(state().mutex);
-  return state().epoch;
+  return Timing{state().epoch, state().network_delay};
 }
 
 }  // namespace
@@ -436,8 +476,9 @@ bool Running() { return state().running; }
 
 void Observe(const char* function, const std::vector<Argument>& args) {
   if (std::strcmp(function, "ZelInit") == 0) {
-    if (args.size() > 1 && ConfigAsksForWorld(args[1])) {
-      Start();
+    const json::Value config = args.size() > 1 ? ConfigDocument(args[1]) : json::Value();
+    if (ConfigAsksForWorld(config)) {
+      Start(NetworkDelayOf(config));
     } else {
       Stop();
     }
@@ -452,9 +493,11 @@ int Operate(const char* function, const std::vector<Argument>& args, ZelCommCall
             const void* user_data) {
   const SimulatedOperation* const operation = FindOperation(function);
   Request request{args, "", 0};
+  std::chrono::milliseconds network_delay;
   {
     std::lock_guard<std::mutex> lock(state().mutex);
     request.epoch = state().epoch;
+    network_delay = state().network_delay;
     if (operation != nullptr && operation->buffer_index >= 0 &&
         static_cast<std::size_t>(operation->buffer_index) < args.size()) {
       request.assigned_id = NewId(state(), operation->id_prefix);
@@ -463,7 +506,7 @@ int Operate(const char* function, const std::vector<Argument>& args, ZelCommCall
   }
   if (complete == nullptr) return 0;
   const std::string name = function;
-  Later(kNetworkDelay, request.epoch, [operation, request, complete, user_data, name] {
+  Later(network_delay, request.epoch, [operation, request, complete, user_data, name] {
     const Reply reply =
         operation != nullptr
             ? operation->handle(request)
@@ -477,7 +520,8 @@ int OperateReadMemberList(ZelMsgGroupMessageReadMemberListCallback complete,
                           const void* user_data) {
   if (complete == nullptr) return 0;
   // Nobody in the world reads group messages: the list is empty and complete.
-  Later(kNetworkDelay, CurrentEpoch(),
+  const Timing now = CurrentTiming();
+  Later(now.network_delay, now.epoch,
         [complete, user_data] { complete("[]", 0, true, user_data); });
   return 0;
 }

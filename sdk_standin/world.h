@@ -4,9 +4,12 @@
 //
 // The world starts when ZelInit's config holds "standin_world": true and ends
 // with ZelUninit or Reset. While it runs, operations complete from the
-// stand-in's worker thread after a short delay, events are raised from that
-// thread too, and the test-control completion settings are ignored. Without
-// it the stand-in behaves exactly as the test-control API sets it.
+// stand-in's worker thread after a short delay (20 ms, or the config's
+// "standin_network_delay_ms"), events are raised from that thread too, and
+// the test-control completion settings are ignored. A new-message listener
+// is added by each registration, as "ZelAdd..." says; the other
+// registrations replace the one before. Without the world the stand-in
+// behaves exactly as the test-control API sets it.
 #ifndef ZELBRIDGE_SDK_STANDIN_WORLD_H_
 #define ZELBRIDGE_SDK_STANDIN_WORLD_H_
 

@@ -85,6 +85,21 @@ TEST_F(CompletionTest, ReadMemberListCompletionTexts) {
   }
 }
 
+// The SDK's result text is copied byte for byte, and the VM refuses a text
+// that is not UTF-8: such a completion arrives in base64, its bytes unchanged.
+TEST_F(CompletionTest, AResultThatIsNotUtf8ArrivesInBase64WithItsBytes) {
+  DartZelCommonCallback(0, "OK", "{\"name\":\"caf\xE9\"}", "8");
+  const std::string plain =
+      R"({"callback":"apiCallback","code":0,"desc":"OK","json_param":"{\"name\":\"caf)"
+      "\xE9"
+      R"(\"}","user_data":"8"})";
+
+  EXPECT_EQ(Texts(),
+            (std::vector<std::string>{
+                "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(plain.data()),
+                                          plain.size(), false)}));
+}
+
 TEST_F(CompletionTest, UserDataIsReadWhenTheCompletionRuns) {
   char user_data[] = "first";
   DartZelCommonCallback(0, "", nullptr, user_data);

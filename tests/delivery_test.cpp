@@ -17,7 +17,13 @@ namespace {
 
 using dart_standin::Received;
 
-class DeliveryTest : public BridgeTest {};
+// These tests build envelopes themselves, some of them odd on purpose, and
+// hand them to delivery directly: a recording of posts tells them apart from
+// the envelopes that the bridge builds.
+class DeliveryTest : public BridgeTest {
+ private:
+  dart_standin::HandMadeEnvelopes hand_made_;
+};
 
 json::Object Envelope(const json::Value& user_data) {
   json::Object envelope;

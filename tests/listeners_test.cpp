@@ -620,6 +620,30 @@ TEST_F(ListenerTest, ANullTextIsPostedAsTheEmptyString) {
   }
 }
 
+// The SDK's texts are copied byte for byte, and the VM refuses a text that is
+// not UTF-8: such an event arrives in base64, its bytes unchanged.
+TEST_F(ListenerTest, AnSdkTextThatIsNotUtf8ArrivesInBase64WithItsBytes) {
+  size_t events_with_text = 0;
+  for (const EventRow& event : Events()) {
+    if (event.text_count == 0) continue;
+    SCOPED_TRACE(event.export_name);
+    ++events_with_text;
+    const zel_standin::Listener listener = Listen(event, kUserData);
+    EventArgs args = kArgs;
+    args.texts[0] = "caf\xE9";
+    const std::string plain = Replaced(event.expected, Quoted(kArgs.texts[0]), "\"caf\xE9\"");
+
+    EXPECT_EQ(Raise(event, listener, args),
+              std::vector<std::string>{
+                  "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(plain.data()),
+                                            plain.size(), false)});
+  }
+  EXPECT_EQ(LogContents(),
+            std::vector<std::string>(
+                events_with_text,
+                R"(im ffi: [Step1] Posting message without base64 failed. user_data: dart\/ctx)"));
+}
+
 TEST_F(ListenerTest, ANullUserDataIsPostedAsTheEmptyString) {
   for (const EventRow& event : Events()) {
     SCOPED_TRACE(event.export_name);

@@ -22,6 +22,7 @@ json::Object Completion(const char* user_data) {
 }
 
 TEST(UnboundDelivery, PortsRegisteredBeforeBindingKeepReceivingOnceItIsBound) {
+  const dart_standin::HandMadeEnvelopes hand_made;
   zel_standin::Reset();
   dart_standin::Reset();
   DartRegisterSendPort(11);

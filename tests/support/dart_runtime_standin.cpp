@@ -1,5 +1,9 @@
 #include "dart_runtime_standin.h"
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -34,14 +38,46 @@ bool RecordPost(Dart_Port port, Dart_CObject* message) {
   return post.accepted;
 }
 
+std::atomic<int> hand_made_scopes{0};
+
+// The file named by ZELBRIDGE_RECORD_POSTS, opened once; null when none is named.
+std::FILE* RecordingFile() {
+  static std::FILE* const file = [] {
+    const char* const path = std::getenv("ZELBRIDGE_RECORD_POSTS");
+    return path != nullptr && *path != '\0' ? std::fopen(path, "ab") : nullptr;
+  }();
+  return file;
+}
+
+// Allocates nothing through operator new, so that tests which make the nth
+// allocation fail see the same allocations with and without a recording.
+void AppendToRecording(const Dart_CObject* message, bool accepted) noexcept {
+  std::FILE* const file = RecordingFile();
+  if (file == nullptr) return;
+  const char* const text = message->type == Dart_CObject_kString && message->value.as_string
+                               ? message->value.as_string
+                               : "";
+  const size_t length = std::strlen(text);
+  static std::mutex mutex;
+  std::lock_guard<std::mutex> lock(mutex);
+  std::fprintf(file, "post %s %d %d %lu\n", hand_made_scopes > 0 ? "hand-made" : "bridge",
+               static_cast<int>(message->type), accepted ? 1 : 0,
+               static_cast<unsigned long>(length));
+  std::fwrite(text, 1, length, file);
+  std::fputc('\n', file);
+  std::fflush(file);
+}
+
 // A C function, like the VM's: a post that cannot be recorded (out of memory)
 // is refused, as the VM refuses a message it cannot copy.
 bool PostCObject(Dart_Port port, Dart_CObject* message) noexcept {
+  bool accepted = false;
   try {
-    return RecordPost(port, message);
+    accepted = RecordPost(port, message);
   } catch (...) {
-    return false;
   }
+  AppendToRecording(message, accepted);
+  return accepted;
 }
 
 const DartApiEntry kEntries[] = {
@@ -131,6 +167,9 @@ void SetPortRule(int64_t port, std::function<bool(const std::string&)> accepts) 
 void RefuseAllPosts(int64_t port) {
   SetPortRule(port, [](const std::string&) { return false; });
 }
+
+HandMadeEnvelopes::HandMadeEnvelopes() { ++hand_made_scopes; }
+HandMadeEnvelopes::~HandMadeEnvelopes() { --hand_made_scopes; }
 
 bool IsValidUtf8(const std::string& text) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());

@@ -2,6 +2,12 @@
 // DartInitDartApiDL binds, whose Dart_PostCObject records every post. Like the
 // VM, it refuses a string message whose text is not valid UTF-8; tests can
 // make any port refuse posts.
+//
+// With the environment variable ZELBRIDGE_RECORD_POSTS naming a file, every
+// post is also appended to that file, for tools/envelopes/check_posts.py. One
+// record per post: a line "post <source> <Dart_CObject type> <accepted 0|1>
+// <length>", then the text's bytes and a line break. The source is "bridge",
+// or "hand-made" while a HandMadeEnvelopes exists.
 #ifndef ZELBRIDGE_TESTS_SUPPORT_DART_RUNTIME_STANDIN_H_
 #define ZELBRIDGE_TESTS_SUPPORT_DART_RUNTIME_STANDIN_H_
 
@@ -48,6 +54,17 @@ void SetPortRule(int64_t port, std::function<bool(const std::string& text)> acce
 void RefuseAllPosts(int64_t port);
 
 bool IsValidUtf8(const std::string& text);
+
+// While one exists, posts are recorded as hand-made: envelopes that a test
+// builds itself and hands to delivery directly, as opposed to those that the
+// bridge's exports, adapters and completion callbacks build.
+class HandMadeEnvelopes {
+ public:
+  HandMadeEnvelopes();
+  ~HandMadeEnvelopes();
+  HandMadeEnvelopes(const HandMadeEnvelopes&) = delete;
+  HandMadeEnvelopes& operator=(const HandMadeEnvelopes&) = delete;
+};
 
 }  // namespace dart_standin
 
