@@ -7,11 +7,15 @@
 # platform the production preset is built too, against the stand-in SDK
 # installed like a vendor's and a Dart SDK stand-in, and the installed
 # library is checked: the DLL's tables on Windows, the dynamic section on
-# Linux. The pinned Dart layouts are compiled for ILP32 x86 as well. Installs
-# what is missing (as root) and prints how long each part took.
+# Linux. On both, its debug information, split off into the component
+# symbols, is checked against it (on Linux its ABI too, read through that
+# debug file), and the demo runs against the stripped library. The pinned
+# Dart layouts are compiled for ILP32 x86 as well. Installs what is missing
+# (as root) and prints how long each part took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source .ci/debug-symbols.sh
 started=$(date +%s)
 
 .ci/install-missing.sh cross
@@ -33,7 +37,7 @@ cmake -DLAYOUT=plain -DMINOR=6 -DDESTINATION="$dart_sdk" \
 # The production preset of a platform, against the SDK that the platform's
 # test build installs as a vendor would, then installed and checked. It runs
 # as an if condition, where set -e does not act: hence the chain.
-production() { # platform sdk-library-in-prefix check-command
+production() { # platform sdk-library-in-prefix check-command [check arguments]
   local platform=$1 sdk_library=$2 check=$3
   local vendor="$root/build/$platform-vendor" dist="$root/build/$platform-dist"
   rm -rf "$vendor" "$dist" "build/production-$platform" &&
@@ -43,20 +47,45 @@ production() { # platform sdk-library-in-prefix check-command
       -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$dart_sdk/include" >/dev/null &&
     cmake --build --preset "production-$platform" &&
     cmake --install "build/production-$platform" --prefix "$dist" >/dev/null &&
-    "$check" "$dist"
+    "$check" "$dist" "$platform" "$vendor" "${@:4}"
 }
-check_dll() {
+# The demo of the platform's test build, run under its emulator against the
+# stripped library, with the SDK beside it as in an app bundle.
+demo_on_stripped() { # platform demo library sdk-library
+  local bundle="$root/build/$1-bundle"
+  rm -rf "$bundle" && mkdir -p "$bundle" && cp "$3" "$4" "$bundle/" || return 1
+  case $1 in
+    windows-x64)
+      cp "$2" "$bundle/" &&
+        cmake/toolchains/wine-run.sh "$bundle/$(basename "$2")" --library "$bundle/$(basename "$3")"
+      ;;
+    linux-arm64) qemu-aarch64 -L /usr/aarch64-linux-gnu "$2" --library "$bundle/$(basename "$3")" ;;
+    linux-armhf) qemu-arm -L /usr/arm-linux-gnueabihf "$2" --library "$bundle/$(basename "$3")" ;;
+  esac >"$bundle/demo.log" && tail -n 1 "$bundle/demo.log"
+}
+check_dll() { # dist platform vendor
+  local build="build/production-$2" symbols="$root/build/$2-symbols"
   cmake -DHEADER=include/zelbridge.h -DLIBRARY="$1/bin/zelbridge.dll" \
-    -DOBJDUMP=x86_64-w64-mingw32-objdump -P tests/check_dll_tables.cmake
+    -DOBJDUMP=x86_64-w64-mingw32-objdump -P tests/check_dll_tables.cmake &&
+    install_symbols "$build" "$1" "$symbols" bin/zelbridge.dll &&
+    check_split "$build" "$1" "$symbols" bin/zelbridge.dll "build/$2/bin/zelbridge.dll" &&
+    demo_on_stripped "$2" "build/$2/bin/zelbridge-demo.exe" "$1/bin/zelbridge.dll" "$3/bin/ZelSDK.dll"
 }
-check_elf() {
+check_elf() { # dist platform vendor abi-baseline
+  local build="build/production-$2" symbols="$root/build/$2-symbols"
   cmake -DLIBRARY="$1/lib/libzelbridge.so" -DREADELF=readelf -DSONAME=libzelbridge.so \
-    -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake
+    -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake &&
+    install_symbols "$build" "$1" "$symbols" lib/libzelbridge.so &&
+    cmake -DHEADER=include/zelbridge.h -DSOURCE_DIR=src -DLIBRARY="$1/lib/libzelbridge.so" \
+      -DNM="$(target_tool "$build" NM)" -P tests/check_exports.cmake &&
+    check_split "$build" "$1" "$symbols" lib/libzelbridge.so "build/$2/lib/libzelbridge.so" &&
+    check_shipped_abi "$build" "$1" "$symbols" lib/libzelbridge.so "$4" &&
+    demo_on_stripped "$2" "build/$2/demo/zelbridge-demo" "$1/lib/libzelbridge.so" "$3/lib/libZelSDK.so"
 }
 
 # Every platform runs even if one fails; the script fails if any did.
 failed=()
-platform_run() { # platform sdk-library-in-prefix check
+platform_run() { # platform sdk-library-in-prefix check [check arguments]
   local platform=$1 part
   part=$(date +%s)
   echo "== $platform: test build"
@@ -73,10 +102,13 @@ platform_run() { # platform sdk-library-in-prefix check
 # once with no output (seen once in about 3000 runs). The preset runs such a
 # test again, up to three times in all; a test that really fails does so
 # every time.
+# abidiff reads ELF only: the DLL's exports are checked by name
+# (check_dll_tables), their types by the Linux builds of the same sources.
+# 32-bit ARM has a baseline of its own, since pointers and int64_t differ.
 platform_run windows-x64 lib/libZelSDK.dll.a check_dll
 stop_wineserver
-platform_run linux-arm64 lib/libZelSDK.so check_elf
-platform_run linux-armhf lib/libZelSDK.so check_elf
+platform_run linux-arm64 lib/libZelSDK.so check_elf abi/libzelbridge.abi
+platform_run linux-armhf lib/libZelSDK.so check_elf abi/libzelbridge-ilp32.abi
 
 # macOS: each slice's test build (library, stand-in SDK framework, demo
 # compiled, the Mach-O checks) and its production framework, then the

@@ -9,11 +9,18 @@
 #      and the installed library's dynamic section checked; the library and
 #      the SDK copied into one folder, as an app bundle holds them, and the
 #      demo run against that folder with no LD_LIBRARY_PATH;
-#   3. a project outside the tree built against the installed package.
-# Needs the dev build (build/dev) for the stand-in SDK and the demo host.
+#   3. the library's debug information, split off into the component
+#      symbols: the stripped library checked against its debug file, and
+#      its ABI read through that file compared with the baseline; the ABI
+#      check must fail on a scratch copy of the sources with one changed
+#      signature;
+#   4. a project outside the tree built against the installed package.
+# Needs the dev build (build/dev) for the stand-in SDK, the demo host and an
+# unsplit library.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source .ci/debug-symbols.sh
 work="$root/build/production-check"
 rm -rf "$work"
 mkdir -p "$work"
@@ -40,13 +47,13 @@ done
 
 echo "== SDK delivered from outside, production build, install"
 [ -f build/dev/CMakeCache.txt ] || cmake --preset dev >/dev/null
-cmake --build --preset dev --target ZelSDK zelbridge-demo
+cmake --build --preset dev --target ZelSDK zelbridge-demo zelbridge
 vendor="$work/vendor"
 cmake --install build/dev --component zelsdk_standin --prefix "$vendor"
-cmake --preset production --fresh \
-  -DZELBRIDGE_SDK_LIBRARY="$vendor/lib/libZelSDK.so" \
-  -DZELBRIDGE_SDK_INCLUDE_DIR="$vendor/include" \
-  -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$(dart_sdk plain 6)" >/dev/null
+production_paths=(-DZELBRIDGE_SDK_LIBRARY="$vendor/lib/libZelSDK.so"
+  -DZELBRIDGE_SDK_INCLUDE_DIR="$vendor/include"
+  -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$(dart_sdk plain 6)")
+cmake --preset production --fresh "${production_paths[@]}" >/dev/null
 cmake --build --preset production
 dist="$work/dist"
 cmake --install build/production --prefix "$dist"
@@ -62,6 +69,36 @@ echo "$resolved"
 [[ "$resolved" == *"=> $bundle/libZelSDK.so"* ]]
 env -u LD_LIBRARY_PATH build/dev/demo/zelbridge-demo --library "$bundle/libzelbridge.so" >"$work/demo.log"
 tail -n 1 "$work/demo.log"
+
+echo "== symbols: the shipped library stripped, its debug file apart"
+symbols="$work/symbols"
+install_symbols build/production "$dist" "$symbols" lib/libzelbridge.so
+cmake -DHEADER=include/zelbridge.h -DSOURCE_DIR=src -DLIBRARY="$dist/lib/libzelbridge.so" \
+  -P tests/check_exports.cmake
+check_split build/production "$dist" "$symbols" lib/libzelbridge.so build/dev/lib/libzelbridge.so
+echo "== the ABI of the shipped library, read through its debug file"
+check_shipped_abi build/production "$dist" "$symbols" lib/libzelbridge.so abi/libzelbridge.abi
+
+echo "== the same check on a scratch copy of the sources in which DartLogin returns int64_t"
+changed="$work/signature-change"
+mkdir -p "$changed"
+tar -c --exclude=./build --exclude=./.git . | tar -x -C "$changed"
+changed_files=("$changed/include/zelbridge.h" "$changed/src/operations_account_message.cpp")
+sed -i 's/^ZELBRIDGE_EXPORT int DartLogin(/ZELBRIDGE_EXPORT int64_t DartLogin(/' "${changed_files[@]}"
+if [ "$(cat "${changed_files[@]}" | grep -c '^ZELBRIDGE_EXPORT int64_t DartLogin(')" -ne 2 ]; then
+  echo "== DartLogin's declaration or definition has moved: the scratch copy is unchanged"
+  exit 1
+fi
+(cd "$changed" && cmake --preset production "${production_paths[@]}" >/dev/null &&
+  cmake --build --preset production --target zelbridge >/dev/null)
+changed_lib="$changed/build/production/lib"
+if cmake -DMODE=check -DLIBRARY="$changed_lib/libzelbridge.so" -DDEBUG_INFO_DIR="$changed_lib" \
+  -DBASELINE=abi/libzelbridge.abi -DHEADERS_DIR=include -DSOURCE_DIR="$root" -DWORK_DIR="$work" \
+  -P tests/check_abi.cmake >"$work/abi-changed-source.log" 2>&1; then
+  echo "== the ABI check passed a library whose DartLogin returns int64_t"
+  exit 1
+fi
+grep -A2 "'function int DartLogin(" "$work/abi-changed-source.log"
 
 echo "== a project outside the tree, built against the installed package"
 # As in a plugin's bundle, the SDK sits beside the installed bridge.

@@ -76,8 +76,10 @@ function(preset_cache_variables preset out_var)
 endfunction()
 
 # The texts a recipe must hold to build what a preset builds, leaving out
-# what Gradle sets itself (ABI, API level, build type) and what does not
-# change the library (compile commands, warnings as errors, tests).
+# what Gradle sets itself (ABI, API level, build type), what Gradle does
+# itself when it packages the app (strip the library, keep its debug
+# symbols) and what does not change the library (compile commands, warnings
+# as errors, tests).
 function(preset_requirements preset out_var)
   preset_cache_variables("${preset}" variables)
   set(requirements "")
@@ -85,7 +87,7 @@ function(preset_requirements preset out_var)
     string(REGEX MATCH "^([^=]*)=(.*)$" matched "${variable}")
     set(key "${CMAKE_MATCH_1}")
     set(value "${CMAKE_MATCH_2}")
-    if(key MATCHES "^(ANDROID_ABI|ANDROID_PLATFORM|CMAKE_BUILD_TYPE|CMAKE_EXPORT_COMPILE_COMMANDS|ZELBRIDGE_WARNINGS_AS_ERRORS|ZELBRIDGE_BUILD_TESTS)$")
+    if(key MATCHES "^(ANDROID_ABI|ANDROID_PLATFORM|CMAKE_BUILD_TYPE|CMAKE_EXPORT_COMPILE_COMMANDS|ZELBRIDGE_WARNINGS_AS_ERRORS|ZELBRIDGE_BUILD_TESTS|ZELBRIDGE_SPLIT_DEBUG_INFO)$")
       continue()
     elseif(key STREQUAL "ZELBRIDGE_REQUIRED_PATHS")
       string(REPLACE "@" ";" paths "${value}")
