@@ -184,6 +184,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  bench_groups::RegisterString();
   bench_groups::RegisterEnvelope();
   bench_groups::RegisterDocument();
   bench_groups::RegisterParse();
