@@ -9,13 +9,7 @@
 #include <string>
 #include <vector>
 
-// Keeps a declaration out of the dynamic symbol table even in builds that
-// export the library's interface by default (the iOS framework).
-#if defined(__GNUC__) && !defined(_WIN32)
-#define ZELJSON_INTERNAL __attribute__((visibility("hidden")))
-#else
-#define ZELJSON_INTERNAL
-#endif
+#include "internal_visibility.h"
 
 namespace json_internal {
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "escape_paths.h"
+#include "internal_visibility.h"
 #include "json.h"
 
 namespace json_internal {
