@@ -34,13 +34,14 @@ constexpr std::size_t kKeptTexts = 16;
 // hold on to the memory of a rare large document.
 constexpr std::size_t kLargestKeptBuffer = 256 * 1024;
 
-struct KeptEnvelope {
-  json::Object object;
-  int kind = kNoKind;
-  unsigned long last_use = 0;
-};
+}  // namespace
 
-struct ThreadStorage {
+struct ThreadEnvelopes {
+  struct KeptEnvelope {
+    json::Object object;
+    int kind = kNoKind;
+    unsigned long last_use = 0;
+  };
   KeptEnvelope envelopes[kKeptEnvelopes];
   // The envelope being built and delivered, while there is one.
   KeptEnvelope* building = nullptr;
@@ -53,29 +54,33 @@ struct ThreadStorage {
   unsigned long uses = 0;
 };
 
+namespace {
+
 #if defined(_WIN32)
 using ThreadKey = DWORD;
 void WINAPI DeleteStorageOfExitingThread(void* storage) {
-  delete static_cast<ThreadStorage*>(storage);
+  delete static_cast<ThreadEnvelopes*>(storage);
 }
 bool CreateThreadKey(ThreadKey& key) {
   key = FlsAlloc(&DeleteStorageOfExitingThread);
   return key != FLS_OUT_OF_INDEXES;
 }
-ThreadStorage* StorageOf(ThreadKey key) { return static_cast<ThreadStorage*>(FlsGetValue(key)); }
-bool SetStorage(ThreadKey key, ThreadStorage* storage) {
+ThreadEnvelopes* StorageOf(ThreadKey key) {
+  return static_cast<ThreadEnvelopes*>(FlsGetValue(key));
+}
+bool SetStorage(ThreadKey key, ThreadEnvelopes* storage) {
   return FlsSetValue(key, storage) != FALSE;
 }
 #else
 using ThreadKey = pthread_key_t;
-void DeleteStorageOfExitingThread(void* storage) { delete static_cast<ThreadStorage*>(storage); }
+void DeleteStorageOfExitingThread(void* storage) { delete static_cast<ThreadEnvelopes*>(storage); }
 bool CreateThreadKey(ThreadKey& key) {
   return pthread_key_create(&key, &DeleteStorageOfExitingThread) == 0;
 }
-ThreadStorage* StorageOf(ThreadKey key) {
-  return static_cast<ThreadStorage*>(pthread_getspecific(key));
+ThreadEnvelopes* StorageOf(ThreadKey key) {
+  return static_cast<ThreadEnvelopes*>(pthread_getspecific(key));
 }
-bool SetStorage(ThreadKey key, ThreadStorage* storage) {
+bool SetStorage(ThreadKey key, ThreadEnvelopes* storage) {
   return pthread_setspecific(key, storage) == 0;
 }
 #endif
@@ -99,12 +104,12 @@ const StorageKey& TheStorageKey() {
 
 // The calling thread's storage; with make, made if it has none yet. Null
 // when there is none.
-ThreadStorage* ThreadStorageOf(bool make) noexcept {
+ThreadEnvelopes* ThreadEnvelopesOf(bool make) noexcept {
   const StorageKey& storage_key = TheStorageKey();
   if (!storage_key.created) return nullptr;
-  ThreadStorage* storage = StorageOf(storage_key.key);
+  ThreadEnvelopes* storage = StorageOf(storage_key.key);
   if (storage != nullptr || !make) return storage;
-  storage = new (std::nothrow) ThreadStorage;
+  storage = new (std::nothrow) ThreadEnvelopes;
   if (storage == nullptr) return nullptr;
   try {
     storage->texts.reserve(kKeptTexts);
@@ -119,12 +124,13 @@ ThreadStorage* ThreadStorageOf(bool make) noexcept {
   return storage;
 }
 
-// Moves the buffers of the object's string members into the kept ones.
-// Buffers that short texts fit in without one, buffers beyond the number
-// kept and large buffers are left, or released.
-void KeepTexts(ThreadStorage& storage, json::Object& object) noexcept {
+// Moves the buffers of the object's string members into the kept ones, and
+// sets the members to null. Buffers that short texts fit in without one,
+// buffers beyond the number kept and large buffers are left, or released.
+void KeepTexts(ThreadEnvelopes& storage, json::Object& object) noexcept {
   const std::size_t inline_capacity = std::string().capacity();
   for (auto& member : object) {
+    member.second.Clear();
     std::string& text = json::ValueStringSlot::Of(member.second);
     if (text.capacity() <= inline_capacity) continue;
     if (text.capacity() > kLargestKeptBuffer || storage.texts.size() == kKeptTexts) {
@@ -137,46 +143,40 @@ void KeepTexts(ThreadStorage& storage, json::Object& object) noexcept {
 
 }  // namespace
 
-json::Object* BeginReusedEnvelope(int kind) noexcept {
-  ThreadStorage* const storage = ThreadStorageOf(true);
-  if (storage == nullptr || storage->building != nullptr) return nullptr;
-  KeptEnvelope* chosen = nullptr;
-  for (KeptEnvelope& kept : storage->envelopes) {
+ReusedEnvelope BeginReusedEnvelope(int kind) noexcept {
+  ThreadEnvelopes* const storage = ThreadEnvelopesOf(true);
+  if (storage == nullptr || storage->building != nullptr) return {nullptr, nullptr};
+  ThreadEnvelopes::KeptEnvelope* chosen = nullptr;
+  for (ThreadEnvelopes::KeptEnvelope& kept : storage->envelopes) {
     if (kept.kind == kind) chosen = &kept;
   }
   if (chosen == nullptr) {
     // The envelope used longest ago makes room for this kind.
     chosen = &storage->envelopes[0];
-    for (KeptEnvelope& kept : storage->envelopes) {
+    for (ThreadEnvelopes::KeptEnvelope& kept : storage->envelopes) {
       if (kept.last_use < chosen->last_use) chosen = &kept;
     }
     KeepTexts(*storage, chosen->object);
     chosen->object.Clear();
     chosen->kind = kind;
   }
-  for (auto& member : chosen->object) member.second.Clear();
   chosen->last_use = ++storage->uses;
   storage->building = chosen;
   storage->filling = true;
-  return &chosen->object;
+  return {storage, &chosen->object};
 }
 
-void EndFillingReusedEnvelope() noexcept {
-  ThreadStorage* const storage = ThreadStorageOf(false);
-  if (storage != nullptr) storage->filling = false;
-}
+void EndFillingReusedEnvelope(ThreadEnvelopes& storage) noexcept { storage.filling = false; }
 
-void EndReusedEnvelope(bool built) noexcept {
-  ThreadStorage* const storage = ThreadStorageOf(false);
-  if (storage == nullptr || storage->building == nullptr) return;
-  KeptEnvelope& kept = *storage->building;
-  KeepTexts(*storage, kept.object);
+void EndReusedEnvelope(ThreadEnvelopes& storage, bool built) noexcept {
+  ThreadEnvelopes::KeptEnvelope& kept = *storage.building;
+  KeepTexts(storage, kept.object);
   if (!built) {
     kept.object.Clear();
     kept.kind = kNoKind;
   }
-  storage->building = nullptr;
-  storage->filling = false;
+  storage.building = nullptr;
+  storage.filling = false;
 }
 
 bool EveryMemberSet(const json::Object& envelope) noexcept {
@@ -187,7 +187,7 @@ bool EveryMemberSet(const json::Object& envelope) noexcept {
 }
 
 json::Value EnvelopeText(const char* text) {
-  ThreadStorage* const storage = ThreadStorageOf(false);
+  ThreadEnvelopes* const storage = ThreadEnvelopesOf(false);
   const std::size_t length = std::strlen(text);
   if (storage == nullptr || !storage->filling || length <= std::string().capacity()) {
     return json::Value(std::string(text, length));
@@ -210,14 +210,14 @@ json::Value EnvelopeText(const char* text) {
 }
 
 std::string* AcquireThreadText() noexcept {
-  ThreadStorage* const storage = ThreadStorageOf(true);
+  ThreadEnvelopes* const storage = ThreadEnvelopesOf(true);
   if (storage == nullptr || storage->text_in_use) return nullptr;
   storage->text_in_use = true;
   return &storage->text;
 }
 
 void ReleaseThreadText() noexcept {
-  ThreadStorage* const storage = ThreadStorageOf(false);
+  ThreadEnvelopes* const storage = ThreadEnvelopesOf(false);
   if (storage == nullptr) return;
   if (storage->text.capacity() > kLargestKeptBuffer) std::string().swap(storage->text);
   storage->text_in_use = false;

@@ -20,17 +20,24 @@
 constexpr int kCommonCompletionEnvelope = -1;
 constexpr int kReadMemberListCompletionEnvelope = -2;
 
+// A thread's storage (envelope_storage.cpp).
+struct ThreadEnvelopes;
+
 // The object in the calling thread's storage to build an envelope of kind
-// in: the members of the last envelope of that kind, each set to null. Null
-// when the storage is busy or cannot be had. Each object returned is given
-// back through EndReusedEnvelope.
-json::Object* BeginReusedEnvelope(int kind) noexcept;
+// in, with the storage it belongs to: the members of the last envelope of
+// that kind, each null. Both null when the storage is busy or cannot
+// be had. Each object returned is given back through EndReusedEnvelope.
+struct ReusedEnvelope {
+  ThreadEnvelopes* storage;
+  json::Object* object;
+};
+ReusedEnvelope BeginReusedEnvelope(int kind) noexcept;
 // The envelope's members are set: EnvelopeText hands out no more buffers.
-void EndFillingReusedEnvelope() noexcept;
+void EndFillingReusedEnvelope(ThreadEnvelopes& storage) noexcept;
 // The envelope has been delivered, or could not be built: its string
-// buffers are kept for the thread's next envelopes, and an object that could
-// not be built is emptied.
-void EndReusedEnvelope(bool built) noexcept;
+// buffers are kept for the thread's next envelopes and its members set to
+// null, and an object that could not be built is emptied.
+void EndReusedEnvelope(ThreadEnvelopes& storage, bool built) noexcept;
 // Whether no member is null: a null member was set by the last envelope of
 // the kind and not by this one.
 bool EveryMemberSet(const json::Object& envelope) noexcept;
@@ -52,20 +59,21 @@ void ReleaseThreadText() noexcept;
 // fails, in an object of its own; build_failed() when neither could be built.
 template <typename Fill, typename BuildFailed>
 void PostEnvelope(int kind, Fill fill, BuildFailed build_failed) noexcept {
-  if (json::Object* const reused = BeginReusedEnvelope(kind)) {
+  const ReusedEnvelope reused = BeginReusedEnvelope(kind);
+  if (reused.object != nullptr) {
     bool built = false;
     try {
-      fill(*reused);
-      if (!EveryMemberSet(*reused)) {
-        reused->Clear();
-        fill(*reused);
+      fill(*reused.object);
+      if (!EveryMemberSet(*reused.object)) {
+        reused.object->Clear();
+        fill(*reused.object);
       }
       built = true;
     } catch (...) {
     }
-    EndFillingReusedEnvelope();
-    if (built) SendDataToDart(*reused);
-    EndReusedEnvelope(built);
+    EndFillingReusedEnvelope(*reused.storage);
+    if (built) SendDataToDart(*reused.object);
+    EndReusedEnvelope(*reused.storage, built);
     if (built) return;
   }
   try {
