@@ -115,6 +115,19 @@ TEST_F(EnvelopeStorageTest, TextsStayExactWhateverCameBeforeOnTheThread) {
   // carry the first's.
   steps.push_back(event_of_type(200, "first", long_text));
   steps.push_back(event_of_type(200, "second", quoted));
+  // More long texts in one envelope than a thread keeps buffers for, twice.
+  std::vector<std::pair<std::string, std::string>> many;
+  for (int i = 0; i < 20; ++i) {
+    many.emplace_back("member_" + std::to_string(100 + i), std::string(40 + i, 'm'));
+  }
+  const Step many_texts = {[many] {
+                             PostEvent("ev", 300, [&](json::Object& e) {
+                               for (const auto& m : many) e[m.first] = Text(m.second.c_str());
+                             });
+                           },
+                           Event(300, "ev", many)};
+  steps.push_back(many_texts);
+  steps.push_back(many_texts);
   steps.push_back({[&] { DartZelCommonCallback(0, "", kSmallMessageList, kUserData); },
                    Completion(0, "", kSmallMessageList, kUserData)});
 
@@ -130,7 +143,7 @@ TEST_F(EnvelopeStorageTest, TextsStayExactWhateverCameBeforeOnTheThread) {
 // A port that copies each text into a fixed buffer, as the VM copies a
 // posted string, without allocating, so that only the bridge's allocations
 // are counted.
-char copied_text[8192];
+char copied_text[1 << 20];
 bool CopyWithoutAllocating(Dart_Port, Dart_CObject* message) {
   if (message->type != Dart_CObject_kString) return false;
   const std::size_t size = std::strlen(message->value.as_string) + 1;
@@ -143,6 +156,18 @@ const DartApiEntry kCopyingEntries[] = {
     {nullptr, nullptr},
 };
 DartApi copying_api = {DART_API_DL_MAJOR_VERSION, DART_API_DL_MINOR_VERSION, kCopyingEntries};
+
+// The allocations of the last of `times` deliveries on a new thread.
+long AllocationsOfTheLast(int times, const std::function<void()>& deliver) {
+  long allocations = -1;
+  std::thread([&] {
+    for (int i = 1; i < times; ++i) deliver();
+    const long before = allocation_failure::AllocationsOfThisThread();
+    deliver();
+    allocations = allocation_failure::AllocationsOfThisThread() - before;
+  }).join();
+  return allocations;
+}
 
 // Once a thread has delivered an envelope of a kind, the next envelope of
 // that kind, with texts no longer than before, allocates nothing: the
@@ -167,20 +192,28 @@ TEST_F(EnvelopeStorageTest, AWarmThreadAllocatesNothingForAnEnvelope) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    long cold = 0;
-    long warm = -1;
-    std::thread([&] {
-      long before = allocation_failure::AllocationsOfThisThread();
-      c.deliver();
-      cold = allocation_failure::AllocationsOfThisThread() - before;
-      c.deliver();
-      before = allocation_failure::AllocationsOfThisThread();
-      c.deliver();
-      warm = allocation_failure::AllocationsOfThisThread() - before;
-    }).join();
-    EXPECT_GT(cold, 0);
-    EXPECT_EQ(warm, 0);
+    EXPECT_GT(AllocationsOfTheLast(1, c.deliver), 0);
+    EXPECT_EQ(AllocationsOfTheLast(3, c.deliver), 0);
     EXPECT_EQ(std::string(copied_text), c.expected);
+  }
+}
+
+// A thread keeps the buffers of a text of 100 KiB for its next envelope,
+// but not those of one of 300 KiB: it does not hold on to the memory of a
+// rare large document.
+TEST_F(EnvelopeStorageTest, LargeBuffersAreNotKept) {
+  ASSERT_EQ(DartInitDartApiDL(&copying_api), 0);
+  for (const std::size_t size : {100u * 1024, 300u * 1024}) {
+    SCOPED_TRACE(size);
+    const std::string payload(size, 'b');
+    const long third =
+        AllocationsOfTheLast(3, [&] { DartZelCommonCallback(0, "", payload.c_str(), kUserData); });
+    EXPECT_EQ(std::string(copied_text), Completion(0, "", payload, kUserData));
+    if (size < 256 * 1024) {
+      EXPECT_EQ(third, 0);
+    } else {
+      EXPECT_GT(third, 0);
+    }
   }
 }
 
