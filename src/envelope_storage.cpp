@@ -52,14 +52,53 @@ struct ThreadEnvelopes {
   std::string text;
   bool text_in_use = false;
   unsigned long uses = 0;
+  // Neighbours in the list of every thread's storage.
+  ThreadEnvelopes* previous = nullptr;
+  ThreadEnvelopes* next = nullptr;
 };
 
 namespace {
 
+// The storage of every thread that has one. Threads that still run when the
+// process exits (an SDK's own threads) keep theirs, which this list keeps
+// reachable, so that leak checkers do not report it as lost. The list and its
+// lock are initialised as constants and never destroyed.
+ThreadEnvelopes* every_storage_ = nullptr;
+
+#if defined(_WIN32)
+SRWLOCK every_storage_lock_ = SRWLOCK_INIT;
+void LockEveryStorage() { AcquireSRWLockExclusive(&every_storage_lock_); }
+void UnlockEveryStorage() { ReleaseSRWLockExclusive(&every_storage_lock_); }
+#else
+pthread_mutex_t every_storage_lock_ = PTHREAD_MUTEX_INITIALIZER;
+void LockEveryStorage() { pthread_mutex_lock(&every_storage_lock_); }
+void UnlockEveryStorage() { pthread_mutex_unlock(&every_storage_lock_); }
+#endif
+
+void Enlist(ThreadEnvelopes* storage) {
+  LockEveryStorage();
+  storage->next = every_storage_;
+  if (every_storage_ != nullptr) every_storage_->previous = storage;
+  every_storage_ = storage;
+  UnlockEveryStorage();
+}
+
+void DeleteStorage(ThreadEnvelopes* storage) {
+  LockEveryStorage();
+  if (storage->previous != nullptr) {
+    storage->previous->next = storage->next;
+  } else {
+    every_storage_ = storage->next;
+  }
+  if (storage->next != nullptr) storage->next->previous = storage->previous;
+  UnlockEveryStorage();
+  delete storage;
+}
+
 #if defined(_WIN32)
 using ThreadKey = DWORD;
 void WINAPI DeleteStorageOfExitingThread(void* storage) {
-  delete static_cast<ThreadEnvelopes*>(storage);
+  DeleteStorage(static_cast<ThreadEnvelopes*>(storage));
 }
 bool CreateThreadKey(ThreadKey& key) {
   key = FlsAlloc(&DeleteStorageOfExitingThread);
@@ -73,7 +112,9 @@ bool SetStorage(ThreadKey key, ThreadEnvelopes* storage) {
 }
 #else
 using ThreadKey = pthread_key_t;
-void DeleteStorageOfExitingThread(void* storage) { delete static_cast<ThreadEnvelopes*>(storage); }
+void DeleteStorageOfExitingThread(void* storage) {
+  DeleteStorage(static_cast<ThreadEnvelopes*>(storage));
+}
 bool CreateThreadKey(ThreadKey& key) {
   return pthread_key_create(&key, &DeleteStorageOfExitingThread) == 0;
 }
@@ -121,6 +162,7 @@ ThreadEnvelopes* ThreadEnvelopesOf(bool make) noexcept {
     delete storage;
     return nullptr;
   }
+  Enlist(storage);
   return storage;
 }
 
