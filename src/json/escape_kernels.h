@@ -19,9 +19,11 @@ struct EscapeCursor {
 };
 
 // escape_blocks escapes blocks of `block` bytes from in on, as long as at
-// least read_span bytes of input are left at the block's start and at least
-// max_out bytes of room are left before limit; it returns where it stopped.
-// It reads nothing outside [in, end).
+// least read_span bytes of input are left at the block's start (read_span is
+// at most 2 * block) and there is room; it returns where it stopped. It
+// reads nothing outside [in, end). It keeps limit - out >= end - in, so a
+// block with nothing to escape always fits, and stops before a block with
+// escapes when there is less than max_out bytes of room beyond that.
 struct StringEscaper {
   EscapePath path;
   EscapeCursor (*escape_blocks)(const char* in, const char* end, char* out, const char* limit);

@@ -275,7 +275,8 @@ static_assert(kTailRoom >= json_internal::kMaxReadSpan +
 char* EscapeLastBytes(Writer& w, const json_internal::StringEscaper& escaper, const char* in,
                       std::size_t n, char* out) {
   if (n == 0) return out;
-  const std::size_t blocks = (n + escaper.block - 1) / escaper.block;
+  // n < read_span <= 2 * block: one block or two.
+  const std::size_t blocks = n > escaper.block ? 2 : 1;
   const std::size_t padded_size = (blocks - 1) * escaper.block + escaper.read_span;
   char padded[2 * json_internal::kMaxReadSpan];
   std::memset(padded, ' ', sizeof padded);
