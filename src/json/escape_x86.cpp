@@ -47,8 +47,10 @@ EscapeCursor EscapeBlocksSse2(const char* in, const char* end, char* out, const 
                      _mm_cmpeq_epi8(x, backslash));
     const unsigned escapes =
         static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(control, two_byte)));
+    // Stored before anything is known: a clean block is then done, and the
+    // runs of a block with escapes start from it.
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), x);
     if (escapes == 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), x);
       out += kSse2Block;
       in += kSse2Block;
       continue;
@@ -57,7 +59,6 @@ EscapeCursor EscapeBlocksSse2(const char* in, const char* end, char* out, const 
     if (EscapeCount(escapes) > kMaxRuns || _mm_movemask_epi8(control) != 0) {
       out = EscapeEachByte(in, kSse2Block, out);
     } else {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), x);
       for (unsigned rest = escapes; rest != 0; rest &= rest - 1) {
         const unsigned at = LowestSetBit(rest);
         out[at] = '\\';
