@@ -21,7 +21,7 @@ cmake --build --preset bench
 filter='^envelope/(write|build_write)/[a-z_]+/(100|4096|1048576)$'
 filter+='|^string/messages/[a-z0-9_]+/65536$'
 filter+='|^parse/messages/[a-z]+/16384$'
-filter+='|^delivery/[a-z_0-9]+/[a-z]+/(100|4096)$'
+filter+='|^delivery/[a-z_0-9]+/[a-z]+/(100|4096)(/|$)'
 "$build_dir/bench/zelbridge_bench" \
   --benchmark_filter="$filter" \
   --benchmark_min_time=0.05 \
