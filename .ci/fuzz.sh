@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzing in CI: builds the libFuzzer target with clang and runs it for a
-# bounded time from the seed corpus. Any crash, leak or sanitizer report ends
-# the run with a non-zero status, which fails this script.
+# Fuzzing in CI: builds the libFuzzer targets with clang and runs each for a
+# bounded time from its seed corpus: the parser for the given time, the
+# differential target of the string-escaping paths for half of it. Any crash,
+# leak, sanitizer report or disagreement ends a run with a non-zero status,
+# which fails this script.
 #
 # Usage: .ci/fuzz.sh [seconds]   (default: 60)
 set -euo pipefail
@@ -13,16 +15,21 @@ seconds=${1:-60}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-# New inputs go into a scratch directory, so the checked-in seeds stay as
-# they are; failing inputs are written into build/fuzz/.
+# New inputs go into a scratch directory per target, so the checked-in seeds
+# stay as they are; failing inputs are written into build/fuzz/.
 build=build/fuzz
-scratch=$build/corpus
-mkdir -p "$scratch"
-"$build/fuzz/json_deserialize_fuzz" "$scratch" fuzz/corpus/json \
-  -dict=fuzz/json.dict -max_total_time="$seconds" -print_final_stats=1 \
-  -artifact_prefix="$build/" 2>"$build/fuzz.log" || {
-  tail -n 60 "$build/fuzz.log"
-  echo "== fuzzing FAILED (input saved in $build/)"
-  exit 1
+fuzz() { # target corpus seconds [option...]
+  local target=$1 corpus=$2 time=$3
+  shift 3
+  local scratch=$build/corpus-$target
+  mkdir -p "$scratch"
+  "$build/fuzz/$target" "$scratch" "fuzz/corpus/$corpus" "$@" -max_total_time="$time" \
+    -print_final_stats=1 -artifact_prefix="$build/" 2>"$build/$target.log" || {
+    tail -n 60 "$build/$target.log"
+    echo "== fuzzing $target FAILED (input saved in $build/)"
+    exit 1
+  }
+  tail -n 12 "$build/$target.log"
 }
-tail -n 12 "$build/fuzz.log"
+fuzz json_deserialize_fuzz json "$seconds" -dict=fuzz/json.dict
+fuzz json_escape_paths_fuzz escape "$(( (seconds + 1) / 2 ))" -dict=fuzz/json.dict

@@ -19,6 +19,8 @@ constexpr const char* kOurs = "zeljson";
 std::string Name(const std::string& group, const std::string& variant, const std::string& library,
                  std::size_t size);
 
+// Writing one string value through each escaping path ("string/...").
+void RegisterString();
 // Building and serialising completion envelopes ("envelope/...").
 void RegisterEnvelope();
 // Serialising whole SDK documents held as values ("document/...").

@@ -29,6 +29,7 @@ struct Result {
   double seconds = 0;  // per iteration: CPU time, or wall-clock time for real-time runs
   double bytes_per_second = 0;
   double items_per_second = 0;
+  double allocations = 0;  // per iteration, where the benchmark counts them
 };
 
 struct Key {
@@ -79,6 +80,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
                        benchmark::GetTimeUnitMultiplier(run.time_unit);
       result.bytes_per_second = Counter(run, "bytes_per_second");
       result.items_per_second = Counter(run, "items_per_second");
+      result.allocations = Counter(run, "allocs");
       results_[key] = result;
       if (median) medians_.insert(key);
     }
@@ -86,6 +88,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
   void PrintSummary() const {
     std::printf("\n");
+    PrintStrings();
     PrintRatios("envelope");
     PrintRatios("document");
     PrintRatios("parse");
@@ -140,6 +143,40 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     }
   }
 
+  // One table per text: rows are sizes, columns each library's (or escaping
+  // path's) rate in GB/s.
+  void PrintStrings() const {
+    std::map<std::string, std::set<std::string>> libraries;
+    std::map<std::string, std::set<std::size_t>> sizes;
+    for (const auto& entry : results_) {
+      if (entry.first.group != "string") continue;
+      libraries[entry.first.variant].insert(entry.first.library);
+      sizes[entry.first.variant].insert(entry.first.size);
+    }
+    for (const auto& variant : sizes) {
+      std::printf("string/%s: GB/s of input text\n\n| size |", variant.first.c_str());
+      for (const std::string& library : libraries[variant.first]) {
+        std::printf(" %s |", library.c_str());
+      }
+      std::printf("\n|---:|");
+      for (std::size_t i = 0; i < libraries[variant.first].size(); ++i) std::printf("---:|");
+      std::printf("\n");
+      for (const std::size_t size : variant.second) {
+        std::printf("| %s |", SizeText(size).c_str());
+        for (const std::string& library : libraries[variant.first]) {
+          const Result* result = Find("string", variant.first, library, size);
+          if (result == nullptr) {
+            std::printf(" - |");
+          } else {
+            std::printf(" %.2f |", result->bytes_per_second / 1e9);
+          }
+        }
+        std::printf("\n");
+      }
+      std::printf("\n");
+    }
+  }
+
   void PrintDelivery() const {
     std::set<std::size_t> sizes;
     for (const auto& entry : results_) {
@@ -147,26 +184,36 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     }
     if (sizes.empty()) return;
     std::printf(
-        "delivery: envelopes per second; shares of the one-thread time; overhead = "
-        "(delivery - serialize) / serialize\n\n"
-        "| payload | 1 thread /s | 4 threads /s | build | serialize | lock, post, rest | "
-        "overhead |\n|---:|---:|---:|---:|---:|---:|---:|\n");
+        "delivery: envelopes per second; RapidJSON Writer bridge as its time / ours (above 1: "
+        "ours faster); shares of the one-thread time; overhead = (delivery - serialize) / "
+        "serialize; allocations per envelope (the port's copy is one of them)\n\n"
+        "| payload | 1 thread /s | rapidjson | event /s | 4 threads /s | build | serialize | "
+        "lock, post, rest | overhead | allocs | event allocs | rapidjson allocs |\n"
+        "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const std::size_t size : sizes) {
       const Result* one = Find("delivery", "sdk_threads_1", "zelbridge", size);
+      const Result* rapidjson = Find("delivery", "sdk_threads_1", "rapidjson", size);
+      const Result* event = Find("delivery", "event_1", "zelbridge", size);
       const Result* four = Find("delivery", "sdk_threads_4", "zelbridge", size);
       const Result* build = Find("delivery", "build", "zelbridge", size);
       const Result* serialize = Find("delivery", "serialize", "zelbridge", size);
       std::printf("| %s |", SizeText(size).c_str());
       std::printf(one ? " %.0f |" : " - |", one ? one->items_per_second : 0.0);
+      std::printf(one && rapidjson ? " %.2f |" : " - |",
+                  one && rapidjson ? rapidjson->seconds / one->seconds : 0.0);
+      std::printf(event ? " %.0f |" : " - |", event ? event->items_per_second : 0.0);
       std::printf(four ? " %.0f |" : " - |", four ? four->items_per_second : 0.0);
       if (one && build && serialize) {
         const double rest = one->seconds - build->seconds - serialize->seconds;
-        std::printf(" %.0f%% | %.0f%% | %.0f%% | %.2f |\n", 100 * build->seconds / one->seconds,
+        std::printf(" %.0f%% | %.0f%% | %.0f%% | %.2f |", 100 * build->seconds / one->seconds,
                     100 * serialize->seconds / one->seconds, 100 * rest / one->seconds,
                     (one->seconds - serialize->seconds) / serialize->seconds);
       } else {
-        std::printf(" - | - | - | - |\n");
+        std::printf(" - | - | - | - |");
       }
+      std::printf(one ? " %.2f |" : " - |", one ? one->allocations : 0.0);
+      std::printf(event ? " %.2f |" : " - |", event ? event->allocations : 0.0);
+      std::printf(rapidjson ? " %.2f |\n" : " - |\n", rapidjson ? rapidjson->allocations : 0.0);
     }
     std::printf("\n");
   }
@@ -184,6 +231,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  bench_groups::RegisterString();
   bench_groups::RegisterEnvelope();
   bench_groups::RegisterDocument();
   bench_groups::RegisterParse();

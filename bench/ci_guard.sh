@@ -14,11 +14,14 @@ bash bench/setup.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 
-# Payloads of 4 KiB and 1 MiB, parsing of 16 KiB message lists, delivery of
-# 4 KiB payloads with its parts; three repetitions, medians only.
+# Payloads of 4 KiB and 1 MiB, string writing of a 64 KiB message list by
+# each path, parsing of 16 KiB message lists, delivery of 100 B and 4 KiB
+# payloads with its parts and next to the RapidJSON bridge; three
+# repetitions, medians only.
 filter='^envelope/(write|build_write)/[a-z_]+/(100|4096|1048576)$'
+filter+='|^string/messages/[a-z0-9_]+/65536$'
 filter+='|^parse/messages/[a-z]+/16384$'
-filter+='|^delivery/[a-z_0-9]+/zelbridge/4096'
+filter+='|^delivery/[a-z_0-9]+/[a-z]+/(100|4096)(/|$)'
 "$build_dir/bench/zelbridge_bench" \
   --benchmark_filter="$filter" \
   --benchmark_min_time=0.05 \

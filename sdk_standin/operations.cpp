@@ -8,6 +8,7 @@
 using zel_standin::detail::Arg;
 using zel_standin::detail::FillBuffer;
 using zel_standin::detail::Operation;
+using zel_standin::detail::ReactToExperimentalApi;
 using zel_standin::detail::ReadMemberListOperation;
 using zel_standin::detail::Record;
 using zel_standin::detail::Result;
@@ -376,8 +377,10 @@ ZEL_SDK_API int ZelMsgDoForeground(ZelCommCallback cb, const void* user_data) {
 
 ZEL_SDK_API int callExperimentalAPI(const char* json_param, ZelCommCallback cb,
                                     const void* user_data) {
-  return Operation("callExperimentalAPI", {Arg(json_param)}, reinterpret_cast<const void*>(cb),
-                   user_data);
+  const int result = Operation("callExperimentalAPI", {Arg(json_param)},
+                               reinterpret_cast<const void*>(cb), user_data);
+  ReactToExperimentalApi(json_param);
+  return result;
 }
 
 ZEL_SDK_API int ZelGroupCreate(const char* json_group_create_param, ZelCommCallback cb,

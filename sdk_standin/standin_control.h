@@ -85,6 +85,11 @@ ZEL_STANDIN_API void SetBufferText(const std::string& bytes);
 // Bytes for caller buffers taken from source instead, called on the caller's
 // thread for each buffer; an empty source goes back to SetBufferText's bytes.
 ZEL_STANDIN_API void SetBufferTextSource(std::function<std::string()> source);
+// Runs reaction on the calling thread each time callExperimentalAPI is called
+// (after the call is recorded), with its request text, as an SDK may raise
+// an event from inside that call; an empty reaction removes it.
+ZEL_STANDIN_API void SetExperimentalApiReaction(
+    std::function<void(const std::string& request)> reaction);
 ZEL_STANDIN_API void SetSdkVersion(const std::string& version);
 ZEL_STANDIN_API void SetServerTime(uint64_t server_time);
 
@@ -114,6 +119,7 @@ ZEL_STANDIN_API int ReadMemberListOperation(const char* function, std::vector<Ar
                                             const void* callback, const void* user_data);
 ZEL_STANDIN_API void FillBuffer(char* buffer);
 ZEL_STANDIN_API int Result();
+ZEL_STANDIN_API void ReactToExperimentalApi(const char* request);
 ZEL_STANDIN_API const char* SdkVersion();
 ZEL_STANDIN_API uint64_t ServerTime();
 ZEL_STANDIN_API int RegisterListener(const char* registration, const void* callback,

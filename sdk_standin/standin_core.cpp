@@ -25,6 +25,7 @@ struct State {
   ReadMemberListCompletion read_member_list_completion;
   std::string buffer_text;
   std::function<std::string()> buffer_text_source;
+  std::function<void(const std::string&)> experimental_api_reaction;
   std::string sdk_version = "0.0.0-standin";
   uint64_t server_time = 0;
   std::map<std::string, Listener> listeners;
@@ -112,6 +113,7 @@ void Reset() {
   s.read_member_list_completion = ReadMemberListCompletion();
   s.buffer_text.clear();
   s.buffer_text_source = nullptr;
+  s.experimental_api_reaction = nullptr;
   s.sdk_version = "0.0.0-standin";
   s.server_time = 0;
   s.listeners.clear();
@@ -154,6 +156,11 @@ void SetBufferText(const std::string& bytes) {
 void SetBufferTextSource(std::function<std::string()> source) {
   std::lock_guard<std::mutex> lock(state().mutex);
   state().buffer_text_source = std::move(source);
+}
+
+void SetExperimentalApiReaction(std::function<void(const std::string&)> reaction) {
+  std::lock_guard<std::mutex> lock(state().mutex);
+  state().experimental_api_reaction = std::move(reaction);
 }
 
 void SetSdkVersion(const std::string& version) {
@@ -281,6 +288,15 @@ void FillBuffer(char* buffer) {
 int Result() {
   std::lock_guard<std::mutex> lock(state().mutex);
   return state().result;
+}
+
+void ReactToExperimentalApi(const char* request) {
+  std::function<void(const std::string&)> reaction;
+  {
+    std::lock_guard<std::mutex> lock(state().mutex);
+    reaction = state().experimental_api_reaction;
+  }
+  if (reaction) reaction(request != nullptr ? request : "");
 }
 
 const char* SdkVersion() {

@@ -4,6 +4,7 @@
 #include "completion.h"
 
 #include "dart_delivery.h"
+#include "envelope_storage.h"
 #include "json/json.h"
 
 namespace {
@@ -11,42 +12,44 @@ namespace {
 // Texts the SDK should never pass as null (desc, user_data) are read like the
 // result text: null becomes the empty string instead of a crash.
 json::Value TextOrEmpty(const void* text) {
-  return json::Value(text != nullptr ? static_cast<const char*>(text) : "");
+  return EnvelopeText(text != nullptr ? static_cast<const char*>(text) : "");
+}
+
+// Nothing may escape into the SDK's thread; an envelope that cannot be built
+// (out of memory) reaches Dart as the error envelope.
+void PostBuildFailure(const void* user_data) noexcept {
+  SendBuildFailureToDart("apiCallback", std::nullopt, static_cast<const char*>(user_data));
 }
 
 }  // namespace
 
 void DartZelCommonCallback(int32_t code, const char* desc, const char* json_params,
                            const void* user_data) {
-  // Nothing may escape into the SDK's thread; an envelope that cannot be built
-  // (out of memory) reaches Dart as the error envelope.
-  try {
-    json::Object envelope;
-    envelope["code"] = json::Value(static_cast<int>(code));
-    envelope["desc"] = TextOrEmpty(desc);
-    envelope["user_data"] = TextOrEmpty(user_data);
-    envelope["callback"] = json::Value("apiCallback");
-    envelope["json_param"] = TextOrEmpty(json_params);
-    SendDataToDart(envelope);
-  } catch (...) {
-    SendBuildFailureToDart("apiCallback", std::nullopt, static_cast<const char*>(user_data));
-  }
+  PostEnvelope(
+      kCommonCompletionEnvelope,
+      [&](json::Object& envelope) {
+        envelope["code"] = json::Value(static_cast<int>(code));
+        envelope["desc"] = TextOrEmpty(desc);
+        envelope["user_data"] = TextOrEmpty(user_data);
+        envelope["callback"] = json::Value("apiCallback");
+        envelope["json_param"] = TextOrEmpty(json_params);
+      },
+      [&] { PostBuildFailure(user_data); });
 }
 
 void DartGetGroupMessageReadMemberListCallback(const char* json_group_member_array,
                                                uint64_t next_seq, bool is_finished,
                                                const void* user_data) {
-  try {
-    json::Object envelope;
-    envelope["code"] = json::Value(0);
-    envelope["desc"] = json::Value("");
-    envelope["user_data"] = TextOrEmpty(user_data);
-    envelope["callback"] = json::Value("apiCallback");
-    envelope["next_seq"] = json::Value(static_cast<unsigned long long>(next_seq));
-    envelope["is_finished"] = json::Value(is_finished);
-    envelope["json_param"] = TextOrEmpty(json_group_member_array);
-    SendDataToDart(envelope);
-  } catch (...) {
-    SendBuildFailureToDart("apiCallback", std::nullopt, static_cast<const char*>(user_data));
-  }
+  PostEnvelope(
+      kReadMemberListCompletionEnvelope,
+      [&](json::Object& envelope) {
+        envelope["code"] = json::Value(0);
+        envelope["desc"] = json::Value("");
+        envelope["user_data"] = TextOrEmpty(user_data);
+        envelope["callback"] = json::Value("apiCallback");
+        envelope["next_seq"] = json::Value(static_cast<unsigned long long>(next_seq));
+        envelope["is_finished"] = json::Value(is_finished);
+        envelope["json_param"] = TextOrEmpty(json_group_member_array);
+      },
+      [&] { PostBuildFailure(user_data); });
 }

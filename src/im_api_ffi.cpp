@@ -12,8 +12,10 @@
 #include "dart_api_dl.h"
 #include "dart_delivery.h"
 #include "dart_version.h"
+#include "envelope_storage.h"
 #include "internal/dart_api_dl_impl.h"
 #include "json/json.h"
+#include "json/serialize_into.h"
 #include "sdk/zel_sdk.h"
 #include "zelbridge.h"
 
@@ -30,17 +32,17 @@ const char* const base64_chars[2] = {
 };
 const char base64_pad[2] = {'=', '.'};
 
-bool PostText(Dart_Port port, const std::string& text) {
+bool PostText(Dart_Port port, const char* text) {
   Dart_CObject message;
   message.type = Dart_CObject_kString;
-  message.value.as_string = text.c_str();
+  message.value.as_string = text;
   return Dart_PostCObject_DL(port, &message);
 }
 
-// Posts text to every registered port, never stopping early; true when at
-// least one port accepted it. With drop_refusing_ports, a port whose post
-// fails is removed from the registry.
-bool PostToEveryPort(const std::string& text, bool drop_refusing_ports) {
+// Posts the NUL-terminated text to every registered port, never stopping
+// early; true when at least one port accepted it. With drop_refusing_ports, a
+// port whose post fails is removed from the registry.
+bool PostToEveryPort(const char* text, bool drop_refusing_ports) {
   std::lock_guard<std::mutex> lock(send_port_mutex_);
   // Before the Dart API is bound nothing can be posted. That is the bridge's
   // state, not the ports' fault: they stay registered and receive what comes
@@ -101,18 +103,6 @@ json::Object ErrorEnvelopeFor(json::Object& envelope) {
   return error;
 }
 
-// The text of the envelope. The envelope is lent to the json::Value that the
-// serializer takes instead of being copied into it, and is back in place when
-// this returns or throws.
-std::string SerializeEnvelope(json::Object& envelope) {
-  struct Lent {
-    json::Object& owner;
-    json::Value value;
-    ~Lent() { owner = std::move(value.ToObject()); }
-  } lent{envelope, json::Value(std::move(envelope))};
-  return json::Serialize(lent.value);
-}
-
 // The text of the error envelope for the envelope's routing members.
 std::string ErrorTextFor(json::Object& envelope) {
   return json::Serialize(json::Value(ErrorEnvelopeFor(envelope)));
@@ -121,7 +111,7 @@ std::string ErrorTextFor(json::Object& envelope) {
 // Step 3: posts the error text to every port and drops the ports that refuse
 // it. An error text that could not be made (empty) counts as refused.
 void PostErrorText(const std::string& error_text, const char* user_data) {
-  if (!error_text.empty() && PostToEveryPort(error_text, true)) return;
+  if (!error_text.empty() && PostToEveryPort(error_text.c_str(), true)) return;
   LogFailure("[Step3] Posting error message failed. user_data: ", user_data);
 }
 
@@ -131,10 +121,22 @@ void Deliver(json::Object& envelope) {
     return;
   }
 
-  // A text that cannot be made (out of memory) fails its step as if no port
-  // had accepted it.
-  std::string text;
-  const bool serialized = Made([&] { text = SerializeEnvelope(envelope); });
+  // The text is the serializer's, written into the thread's kept buffer, or
+  // into one of this delivery's own while the thread's is in use (delivery
+  // entered again on the same thread) or cannot be had. A text that cannot
+  // be made (out of memory) fails its step as if no port had accepted it.
+  struct TextBuffer {
+    std::string* const kept = AcquireThreadText();
+    std::string own;
+    ~TextBuffer() {
+      if (kept != nullptr) ReleaseThreadText();
+    }
+    std::string& Get() { return kept != nullptr ? *kept : own; }
+  } buffer;
+  std::size_t length = 0;
+  const bool serialized =
+      Made([&] { length = json_internal::SerializeInto(envelope, buffer.Get()); });
+  const char* const text = buffer.Get().c_str();
   if (serialized && PostToEveryPort(text, false)) return;
   // Only the failure lines need the user_data text; the envelope is as it
   // was when delivery began.
@@ -146,10 +148,10 @@ void Deliver(json::Object& envelope) {
   std::string base64_text;
   const bool encoded =
       serialized && Made([&] {
-        base64_text = "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(text.data()),
-                                                text.size(), false);
+        base64_text =
+            "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(text), length, false);
       });
-  if (encoded && PostToEveryPort(base64_text, false)) return;
+  if (encoded && PostToEveryPort(base64_text.c_str(), false)) return;
   LogFailure("[Step2] Posting message with base64 failed. user_data: ", UserDataForLog(envelope));
 
   std::string error_text;

@@ -15,6 +15,8 @@
 
 #include "bridge_fixture.h"
 #include "completion.h"
+#include "event_envelope.h"
+#include "json/json.h"
 
 namespace {
 
@@ -43,6 +45,26 @@ std::string CompletionText(int code, const std::string& desc, const std::string&
                            const std::string& user_data) {
   return "{\"callback\":\"apiCallback\",\"code\":" + std::to_string(code) + ",\"desc\":\"" + desc +
          "\",\"json_param\":\"" + json_param + "\",\"user_data\":\"" + user_data + "\"}";
+}
+
+// The text of a completion, as a fresh object serializes.
+std::string SerializedCompletion(const std::string& json_param, const std::string& user_data) {
+  json::Object envelope;
+  envelope["code"] = json::Value(0);
+  envelope["desc"] = json::Value("ok");
+  envelope["user_data"] = json::Value(user_data);
+  envelope["callback"] = json::Value("apiCallback");
+  envelope["json_param"] = json::Value(json_param);
+  return json::Serialize(json::Value(envelope));
+}
+
+std::string EventText(int callback_type, const std::string& payload, const std::string& user_data) {
+  json::Object event;
+  event["user_data"] = json::Value(user_data);
+  event["callback"] = json::Value("globalCallback");
+  event["callbackType"] = json::Value(callback_type);
+  event["payload"] = json::Value(payload);
+  return json::Serialize(json::Value(event));
 }
 
 std::string ErrorText(const std::string& user_data) {
@@ -192,6 +214,52 @@ TEST_F(DeliveryConcurrencyTest, ErrorEnvelopesDropRefusingPortsWhileOthersComeAn
   std::set<int64_t> offered;
   for (size_t i = posts_before; i < posts.size(); ++i) offered.insert(posts[i].port);
   EXPECT_EQ(offered, std::set<int64_t>(std::begin(kStablePorts), std::end(kStablePorts)));
+}
+
+// Threads that come and go, each delivering completions and events of many
+// kinds and lengths: each builds and serializes in storage of its own, made
+// on its first envelope and deleted when it exits, so every text arrives
+// whole and once, whatever the other threads deliver meanwhile.
+TEST_F(DeliveryConcurrencyTest, ThreadsThatComeAndGoEachKeepTheirOwnEnvelopes) {
+  constexpr int kWaves = 3;
+  constexpr int kPerThread = 60;
+  struct Envelope {
+    bool completion;
+    int callback_type;
+    std::string payload;
+    std::string user_data;
+  };
+  std::vector<std::vector<Envelope>> envelopes(kWaves * kDeliveringThreads);
+  std::map<std::string, int> expected;
+  for (std::size_t t = 0; t < envelopes.size(); ++t) {
+    for (int i = 0; i < kPerThread; ++i) {
+      const std::size_t length = (static_cast<std::size_t>(i) * 97 + t * 31) % 900;
+      std::string payload(length, static_cast<char>('a' + t % 26));
+      for (std::size_t at = 0; at < length; at += 7) payload[at] = "\"/\\"[at % 3];
+      const std::string user_data = "w-" + std::to_string(t) + "-" + std::to_string(i);
+      const bool completion = i % 3 == 0;
+      const int callback_type = 1000 + i % 6;
+      envelopes[t].push_back({completion, callback_type, payload, user_data});
+      expected[completion ? SerializedCompletion(payload, user_data)
+                          : EventText(callback_type, payload, user_data)] = 1;
+    }
+  }
+
+  for (int wave = 0; wave < kWaves; ++wave) {
+    RunWithPortChurn([&](int t) {
+      for (const Envelope& e : envelopes[static_cast<std::size_t>(wave * kDeliveringThreads + t)]) {
+        if (e.completion) {
+          DartZelCommonCallback(0, "ok", e.payload.c_str(), e.user_data.c_str());
+        } else {
+          PostEvent(e.user_data.c_str(), e.callback_type,
+                    [&](json::Object& event) { event["payload"] = Text(e.payload.c_str()); });
+        }
+      }
+    });
+  }
+
+  ExpectDeliveredOnce(expected);
+  EXPECT_TRUE(LogContents().empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "allocation_failure.h"
@@ -271,13 +272,21 @@ TEST_F(DeliveryTest, ATableOfAnotherMajorVersionIsRefusedUnreadAndTheEarlierBind
   EXPECT_NE(Received(6)[0].find("\"user_data\":\"still bound\""), std::string::npos);
 }
 
-// Serialising is the first thing delivery allocates for, so its first
-// allocation failing makes the text unavailable: steps 1 and 2 fail without a
-// post and the error envelope is sent instead.
+// A thread that has delivered an envelope keeps the buffer of its text, so
+// serialising a larger one first allocates to grow that buffer; that failing
+// makes the text unavailable: steps 1 and 2 fail without a post and the error
+// envelope is sent instead.
 TEST_F(DeliveryTest, AnEnvelopeThatCannotBeSerialisedArrivesAsTheErrorEnvelope) {
   Register(1);
   json::Object envelope = Envelope(json::Value("42"));
-  EXPECT_TRUE(allocation_failure::WithAllocationFailing(1, [&] { SendDataToDart(envelope); }));
+  const std::string large(4096, 'x');
+  envelope["json_param"] = json::Value(large);
+  std::thread([&] {
+    json::Object small = Envelope(json::Value("small"));
+    SendDataToDart(small);
+    dart_standin::Reset();
+    EXPECT_TRUE(allocation_failure::WithAllocationFailing(1, [&] { SendDataToDart(envelope); }));
+  }).join();
 
   EXPECT_EQ(Received(1), (std::vector<std::string>{
                              "{\"callback\":\"apiCallback\",\"callbackType\":null,\"code\":6131,"
@@ -293,7 +302,8 @@ TEST_F(DeliveryTest, AnEnvelopeThatCannotBeSerialisedArrivesAsTheErrorEnvelope) 
   SendDataToDart(envelope);
   EXPECT_EQ(Received(1), (std::vector<std::string>{
                              "{\"callback\":\"apiCallback\",\"callbackType\":null,\"code\":0,"
-                             "\"desc\":\"ok\",\"json_param\":\"\",\"user_data\":\"42\"}"}));
+                             "\"desc\":\"ok\",\"json_param\":\"" +
+                             large + "\",\"user_data\":\"42\"}"}));
 }
 
 // Whichever allocation of delivery fails, the envelope arrives in one of its

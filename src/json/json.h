@@ -216,6 +216,10 @@ class ZELJSON_API Value {
   void Clear();
 
  private:
+  // Lets the bridge take a delivered envelope's string buffers back for its
+  // next envelope (value_string_slot.h); no part of the interface.
+  friend struct ValueStringSlot;
+
   void SetNumber(int value);
   void SetNumber(unsigned int value);
   void SetNumber(long long value);

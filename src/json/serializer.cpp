@@ -15,9 +15,10 @@
 
 #include "json.h"
 
-// Vector scanning of string values (simd.h). ZELJSON_NO_TO_CHARS forces the
-// snprintf form of doubles, so that tests can cover that fallback.
-#include "simd.h"
+// ZELJSON_NO_TO_CHARS forces the snprintf form of doubles, so that tests can
+// cover that fallback.
+#include "escape_kernels.h"
+#include "serialize_into.h"
 
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L && !defined(ZELJSON_NO_TO_CHARS)
 #define ZELJSON_DOUBLE_TO_CHARS 1
@@ -30,13 +31,18 @@ namespace {
 // ------------------------------------------------------------------ Writer
 
 // Appends into one std::string. The string is kept sized ahead of the
-// cursor, so each write is a bounds check and a copy; Finish() cuts the
-// string back to what was written. It starts at the size the caller
-// expects and grows as the text needs.
+// cursor, so each write is a bounds check and a copy. It starts at the size
+// the caller expects and grows as the text needs. A fresh text is cut to
+// what was written at the end; a reused buffer keeps its size, so that the
+// next text needs neither an allocation nor a fill, and ends its text with
+// a NUL instead.
 class Writer {
  public:
-  Writer(std::string& out, std::size_t initial) : out_(out) {
-    out_.resize(initial < kMinimum ? kMinimum : initial);
+  enum class Buffer { kFresh, kReused };
+
+  Writer(std::string& out, std::size_t initial, Buffer buffer) : out_(out), buffer_(buffer) {
+    if (initial < kMinimum) initial = kMinimum;
+    if (buffer == Buffer::kFresh || out_.size() < initial) out_.resize(initial);
     base_ = &out_[0];
     pos_ = 0;
     cap_ = out_.size();
@@ -61,7 +67,16 @@ class Writer {
     pos_ += n;
   }
 
-  void Finish() { out_.resize(pos_); }
+  // The length of the text.
+  std::size_t Finish() {
+    if (buffer_ == Buffer::kFresh) {
+      out_.resize(pos_);
+    } else {
+      Put('\0');
+      --pos_;
+    }
+    return pos_;
+  }
 
  private:
   static constexpr std::size_t kMinimum = 256;
@@ -84,6 +99,7 @@ class Writer {
   }
 
   std::string& out_;
+  const Buffer buffer_;
   char* base_;
   std::size_t pos_;
   std::size_t cap_;
@@ -94,7 +110,16 @@ class Writer {
 inline void CopyBytes(char* o, const char* p, std::size_t n) {
   if (n >= 8) {
     if (n > 16) {
-      std::memcpy(o, p, n);
+      if (n > 32) {
+        std::memcpy(o, p, n);
+        return;
+      }
+      char a[16];
+      char b[16];
+      std::memcpy(a, p, 16);
+      std::memcpy(b, p + n - 16, 16);
+      std::memcpy(o, a, 16);
+      std::memcpy(o + n - 16, b, 16);
       return;
     }
     std::uint64_t a;
@@ -232,177 +257,64 @@ inline void WriteDouble(Writer& w, double d) {
 
 // ----------------------------------------------------------------- Strings
 
-// What each byte becomes inside a string value: the byte itself, a two-byte
-// escape, or \u00XX with uppercase hexadecimal digits. Each entry is padded
-// to 8 bytes so that it can be written with one fixed-size copy, whatever its
-// length; the bytes past the length are overwritten by what follows or cut
-// off at the end.
-struct EscapeEntry {
-  char bytes[7];
-  unsigned char length;
-};
+// Room that the last bytes of a string ask for: their padded copy, as the
+// loops keep room for at least one byte per byte of input, and the worst
+// case of its blocks, one block of up to 32 bytes or two of up to 16.
+constexpr std::size_t kTailRoom =
+    2 * json_internal::kMaxReadSpan +
+    2 * json_internal::MaxBlockOutput(json_internal::kMaxReadSpan / 2);
+static_assert(kTailRoom >= json_internal::kMaxReadSpan +
+                               json_internal::MaxBlockOutput(json_internal::kMaxReadSpan),
+              "room for one padded block of the widest loop");
 
-struct EscapeTable {
-  EscapeEntry entry[256];
-  constexpr EscapeTable() : entry{} {
-    const char hex[] = "0123456789ABCDEF";
-    for (int c = 0; c < 256; ++c) {
-      EscapeEntry& e = entry[c];
-      char short_form = 0;
-      // clang-format off
-      switch (c) {
-        case 0x08: short_form = 'b'; break;
-        case 0x09: short_form = 't'; break;
-        case 0x0A: short_form = 'n'; break;
-        case 0x0C: short_form = 'f'; break;
-        case 0x0D: short_form = 'r'; break;
-        case 0x22: short_form = '"'; break;
-        case 0x2F: short_form = '/'; break;
-        case 0x5C: short_form = '\\'; break;
-        default: break;
-      }
-      // clang-format on
-      if (short_form != 0) {
-        e.bytes[0] = '\\';
-        e.bytes[1] = short_form;
-        e.length = 2;
-      } else if (c < 0x20) {
-        e.bytes[0] = '\\';
-        e.bytes[1] = 'u';
-        e.bytes[2] = '0';
-        e.bytes[3] = '0';
-        e.bytes[4] = hex[c >> 4];
-        e.bytes[5] = hex[c & 0x0F];
-        e.length = 6;
-      } else {
-        e.bytes[0] = static_cast<char>(c);
-        e.length = 1;
-      }
-    }
+// The last bytes of a string, fewer than the loop reads at a time, are
+// escaped from a copy padded with spaces to whole blocks, so that no loop
+// reads past the text (which may end where readable memory ends); the
+// padding's output is then dropped. Makes sure of room for the closing
+// quote too.
+char* EscapeLastBytes(Writer& w, const json_internal::StringEscaper& escaper, const char* in,
+                      std::size_t n, char* out) {
+  if (n == 0) return out;
+  // n < read_span <= 2 * block: one block or two.
+  const std::size_t blocks = n > escaper.block ? 2 : 1;
+  const std::size_t padded_size = (blocks - 1) * escaper.block + escaper.read_span;
+  char padded[2 * json_internal::kMaxReadSpan];
+  std::memset(padded, ' ', sizeof padded);
+  CopyBytes(padded, in, n);
+  const std::size_t need = padded_size + blocks * escaper.max_out + 1;
+  if (static_cast<std::size_t>(w.Limit() - out) < need) {
+    w.SetCursor(out);
+    out = w.Room(need);
   }
-};
-constexpr EscapeTable kEscape;
-static_assert(sizeof(EscapeEntry) == 8, "escape entries are written as 8 bytes");
-
-// The longest escape, and the bytes written for any entry.
-constexpr std::size_t kMaxEscape = 6;
-constexpr std::size_t kEntrySize = sizeof(EscapeEntry);
-// The most that escaping one block asks for beyond one byte per input byte.
-constexpr std::size_t kBlockEscapeRoom = 16 * kMaxEscape + kEntrySize;
-
-// Bytes [p, p + k) of a text that ends at end, each through the table and
-// without a branch per byte. First makes sure of room for the worst case of
-// these bytes, the padding of the last entry, and then one byte each for the
-// rest of the text and the closing quote, which the caller counts on.
-inline char* WriteEscaped(Writer& w, char* o, char*& limit, const char* p, std::size_t k,
-                          const char* end) {
-  const std::size_t need =
-      k * kMaxEscape + kEntrySize + (static_cast<std::size_t>(end - p) - k) + 1;
-  if (static_cast<std::size_t>(limit - o) < need) {
-    w.SetCursor(o);
-    o = w.Room(need);
-    limit = w.Limit();
-  }
-  for (std::size_t i = 0; i < k; ++i) {
-    const EscapeEntry& e = kEscape.entry[static_cast<unsigned char>(p[i])];
-    std::memcpy(o, &e, kEntrySize);
-    o += e.length;
-  }
-  return o;
+  out = escaper.escape_blocks(padded, padded + padded_size, out, w.Limit()).out;
+  return out - (blocks * escaper.block - n);
 }
 
-#if ZELJSON_SIMD_NONE
-// Whether any of the 8 bytes in x needs escaping: below 0x20, or one of
-// " / \. The word tricks answer "some byte is zero" and "some byte is below
-// n" (n <= 128) exactly, which is all that is asked here.
-inline bool AnyToEscape(std::uint64_t x) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  const std::uint64_t below_space = (x - kOnes * 0x20) & ~x;
-  const std::uint64_t q = x ^ (kOnes * '"');
-  const std::uint64_t s = x ^ (kOnes * '/');
-  const std::uint64_t b = x ^ (kOnes * '\\');
-  const std::uint64_t zero = ((q - kOnes) & ~q) | ((s - kOnes) & ~s) | ((b - kOnes) & ~b);
-  return ((below_space | zero) & kHighs) != 0;
-}
-#endif
-
-// A quoted, escaped string value. Room is taken once for the unescaped
-// length, an eighth more, which covers the escapes of typical texts (an SDK
-// document inside a string value grows by about a tenth), and what escaping
-// one more block may ask for, so that a large string grows the buffer once,
-// to about its final size. The text is scanned a block at a time (16 bytes
-// with SSE2 or NEON, else 8 as one word): a block with nothing to escape,
-// the common case, is copied whole with one store. With SSE2, a block with
-// something to escape is copied up to its first such byte, which goes
-// through the table, and the next block starts right after it; elsewhere
-// such a block goes through the table byte by byte. The last bytes, fewer
-// than a block, go through the table too.
-void WriteString(Writer& w, const std::string& s) {
-  const char* p = s.data();
-  const char* const end = p + s.size();
-  char* o = w.Room(s.size() + s.size() / 8 + kBlockEscapeRoom + 2);
-  char* limit = w.Limit();
-  *o++ = '"';
-  // Invariant: limit - o >= (end - p) + 1, so a clean block and the closing
-  // quote always fit.
-#if ZELJSON_SIMD_SSE2
-  const __m128i quote = _mm_set1_epi8('"');
-  const __m128i slash = _mm_set1_epi8('/');
-  const __m128i backslash = _mm_set1_epi8('\\');
-  const __m128i max_control = _mm_set1_epi8(0x1F);
-  while (end - p >= 16) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i hits =
-        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, quote), _mm_cmpeq_epi8(x, slash)),
-                     _mm_or_si128(_mm_cmpeq_epi8(x, backslash),
-                                  _mm_cmpeq_epi8(_mm_min_epu8(x, max_control), x)));
-    const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
-    // The block is stored as it is; the bytes before its first escape stay,
-    // that byte is escaped over the rest, and the scan resumes after it.
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(o), x);
-    if (mask == 0) {
-      o += 16;
-      p += 16;
-    } else {
-      const unsigned clean = LowestSetBit(mask);
-      o = WriteEscaped(w, o + clean, limit, p + clean, 1, end);
-      p += clean + 1;
+// A quoted, escaped string value, through the loop in use (string_escape.cpp).
+// Room is taken once for the unescaped length and an eighth more, which
+// covers the escapes of typical texts (an SDK document inside a string value
+// grows by about a tenth), so that a large string grows the buffer once, to
+// about its final size. The loop stops where it runs out of room or input;
+// then the buffer grows, or the last bytes are escaped.
+void WriteString(Writer& w, const char* text, std::size_t size) {
+  const json_internal::StringEscaper& escaper = json_internal::CurrentEscaper();
+  const char* in = text;
+  const char* const end = text + size;
+  char* out = w.Room(size + size / 8 + kTailRoom + 2);
+  *out++ = '"';
+  while (static_cast<std::size_t>(end - in) >= escaper.read_span) {
+    const json_internal::EscapeCursor done = escaper.escape_blocks(in, end, out, w.Limit());
+    in = done.in;
+    out = done.out;
+    const std::size_t rest = static_cast<std::size_t>(end - in);
+    if (rest >= escaper.read_span) {
+      w.SetCursor(out);
+      out = w.Room(rest + rest / 8 + escaper.max_out + kTailRoom + 1);
     }
   }
-#elif ZELJSON_SIMD_NEON
-  const uint8x16_t quote = vdupq_n_u8('"');
-  const uint8x16_t slash = vdupq_n_u8('/');
-  const uint8x16_t backslash = vdupq_n_u8('\\');
-  const uint8x16_t space = vdupq_n_u8(0x20);
-  while (end - p >= 16) {
-    const uint8x16_t x = vld1q_u8(reinterpret_cast<const std::uint8_t*>(p));
-    const uint8x16_t hits = vorrq_u8(vorrq_u8(vceqq_u8(x, quote), vceqq_u8(x, slash)),
-                                     vorrq_u8(vceqq_u8(x, backslash), vcltq_u8(x, space)));
-    if (vmaxvq_u8(hits) == 0) {
-      vst1q_u8(reinterpret_cast<std::uint8_t*>(o), x);
-      o += 16;
-    } else {
-      o = WriteEscaped(w, o, limit, p, 16, end);
-    }
-    p += 16;
-  }
-#else
-  while (end - p >= 8) {
-    std::uint64_t x;
-    std::memcpy(&x, p, sizeof x);
-    if (!AnyToEscape(x)) {
-      std::memcpy(o, &x, sizeof x);
-      o += sizeof x;
-    } else {
-      o = WriteEscaped(w, o, limit, p, 8, end);
-    }
-    p += 8;
-  }
-#endif
-  o = WriteEscaped(w, o, limit, p, static_cast<std::size_t>(end - p), end);
-  *o++ = '"';
-  w.SetCursor(o);
+  out = EscapeLastBytes(w, escaper, in, static_cast<std::size_t>(end - in), out);
+  *out++ = '"';
+  w.SetCursor(out);
 }
 
 }  // namespace
@@ -452,7 +364,7 @@ static void SerializeValue(const json::Value& v, Writer& w) {
       w.Append("null", 4);
       break;
     case json::StringType:
-      WriteString(w, v.ToString());
+      WriteString(w, v.ToString().data(), v.ToString().size());
       break;
     case json::IntType:
       w.SetCursor(WriteSigned<int, unsigned int>(w.Room(11), v.ToInt()));
@@ -507,13 +419,13 @@ static std::size_t ExpectedSize(const json::Value& v) {
 }
 
 static std::size_t ExpectedSize(const json::Object& o) {
-  std::size_t n = 2 + kBlockEscapeRoom;
+  std::size_t n = 2 + kTailRoom;
   for (const auto& member : o) n += member.first.size() + 4 + ExpectedSize(member.second);
   return n;
 }
 
 static std::size_t ExpectedSize(const json::Array& a) {
-  std::size_t n = 2 + kBlockEscapeRoom;
+  std::size_t n = 2 + kTailRoom;
   for (const json::Value& element : a) n += 1 + ExpectedSize(element);
   return n;
 }
@@ -524,15 +436,40 @@ std::string Serialize(const Value& value) {
   const ValueType type = value.GetValueType();
   if (type != ObjectType && type != ArrayType) return std::string();
   std::string out;
-  Writer w(out,
-           type == ObjectType ? ExpectedSize(value.ToObject()) : ExpectedSize(value.ToArray()));
   if (type == ObjectType) {
+    Writer w(out, ExpectedSize(value.ToObject()), Writer::Buffer::kFresh);
     SerializeObject(value.ToObject(), w);
+    w.Finish();
   } else {
+    Writer w(out, ExpectedSize(value.ToArray()), Writer::Buffer::kFresh);
     SerializeArray(value.ToArray(), w);
+    w.Finish();
   }
-  w.Finish();
   return out;
 }
 
 }  // namespace json
+
+namespace json_internal {
+
+std::size_t SerializeInto(const json::Object& object, std::string& buffer) {
+  Writer w(buffer, ExpectedSize(object), Writer::Buffer::kReused);
+  SerializeObject(object, w);
+  return w.Finish();
+}
+
+std::string EscapedString(const char* data, std::size_t size) {
+  std::string out;
+  Writer w(out, size + 2, Writer::Buffer::kFresh);
+  WriteString(w, data, size);
+  w.Finish();
+  return out;
+}
+
+std::size_t WriteEscapedString(const char* data, std::size_t size, std::string& buffer) {
+  Writer w(buffer, size + 2, Writer::Buffer::kReused);
+  WriteString(w, data, size);
+  return w.Finish();
+}
+
+}  // namespace json_internal

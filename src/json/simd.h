@@ -1,5 +1,8 @@
 // Vector scanning inside the JSON library: SSE2 is part of every x86-64
 // target, NEON of every arm64 target; anything else scans without vectors.
+// On x86-64 with GCC or Clang, AVX2 code is compiled too, in functions of
+// their own that run only on processors that have it (string_escape.cpp
+// chooses at run time); nothing else is compiled for AVX2.
 // ZELJSON_NO_SIMD forces the plain scans, so that tests can cover them.
 // Internal to the library's sources; not part of its interface.
 #ifndef ZELJSON_SIMD_H_
@@ -24,6 +27,15 @@
 #define ZELJSON_SIMD_NEON 0
 #endif
 #define ZELJSON_SIMD_NONE (!ZELJSON_SIMD_SSE2 && !ZELJSON_SIMD_NEON)
+
+// Function-level target attributes and run-time CPU detection are what the
+// AVX2 code needs; MSVC has neither in this form, so it keeps SSE2.
+#if ZELJSON_SIMD_SSE2 && defined(__x86_64__) && defined(__GNUC__)
+#define ZELJSON_SIMD_AVX2 1
+#include <immintrin.h>
+#else
+#define ZELJSON_SIMD_AVX2 0
+#endif
 
 #if ZELJSON_SIMD_SSE2
 namespace {

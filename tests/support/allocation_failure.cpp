@@ -10,8 +10,10 @@ namespace {
 thread_local long countdown = 0;
 thread_local bool reached = false;
 thread_local bool fail_later_ones = false;
+thread_local long allocations = 0;
 
 bool FailsNow() {
+  ++allocations;
   if (reached) return fail_later_ones;
   if (countdown == 0 || --countdown > 0) return false;
   reached = true;
@@ -19,6 +21,8 @@ bool FailsNow() {
 }
 
 }  // namespace
+
+long AllocationsOfThisThread() { return allocations; }
 
 void Arm(long nth, Failing failing) {
   countdown = nth;

@@ -2,7 +2,7 @@
 // runs out. The test program's global operator new (allocation_failure.cpp,
 // linked into every bridge test program) counts the allocations of the thread
 // that armed it and throws std::bad_alloc at the chosen one; the nothrow form
-// returns null there instead.
+// returns null there instead. It also counts every thread's allocations.
 #ifndef ZELBRIDGE_TESTS_SUPPORT_ALLOCATION_FAILURE_H_
 #define ZELBRIDGE_TESTS_SUPPORT_ALLOCATION_FAILURE_H_
 
@@ -12,6 +12,9 @@ enum class Failing {
   kOnlyNth,      // the nth allocation fails, later ones succeed
   kNthAndLater,  // the nth and every later allocation fail
 };
+
+// How many allocations this thread has made so far.
+long AllocationsOfThisThread();
 
 // Makes this thread's nth allocation from now on fail (n counts from 1).
 void Arm(long nth, Failing failing);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "allocation_failure.h"
@@ -16,11 +17,13 @@
 
 // Runs deliver, which must post to port alone, once per allocation it makes:
 // first with that allocation failing alone, then with it and every later one
-// failing. Nothing may escape. With one allocation failing, exactly one of
-// the allowed texts reaches the port, and any but the first (the text that
-// arrives when nothing fails) only with a new log line. With every later
-// allocation failing too, at most one of them arrives. Returns for how many
-// single failures error_text arrived.
+// failing. Each run is on a new thread, which has no envelope storage yet, so
+// that the storage's own allocations fail in turn too (a thread that has
+// delivered such an envelope before allocates nothing). Nothing may escape.
+// With one allocation failing, exactly one of the allowed texts reaches the
+// port, and any but the first (the text that arrives when nothing fails) only
+// with a new log line. With every later allocation failing too, at most one
+// of them arrives. Returns for how many single failures error_text arrived.
 template <typename Deliver>
 int ExpectDeliveryDespiteEachAllocationFailure(int64_t port,
                                                const std::vector<std::string>& allowed,
@@ -35,7 +38,9 @@ int ExpectDeliveryDespiteEachAllocationFailure(int64_t port,
                    (failing == Failing::kOnlyNth ? " fails" : " and later ones fail"));
       dart_standin::Reset();
       const size_t lines_before = LogContents().size();
-      reached = allocation_failure::WithAllocationFailing(nth, deliver, failing);
+      std::thread([&] {
+        reached = allocation_failure::WithAllocationFailing(nth, deliver, failing);
+      }).join();
       const std::vector<std::string> received = dart_standin::Received(port);
       for (const std::string& text : received) {
         EXPECT_NE(std::find(allowed.begin(), allowed.end(), text), allowed.end()) << text;
