@@ -86,10 +86,14 @@ TEST_F(EnvelopeStorageTest, TextsStayExactWhateverCameBeforeOnTheThread) {
     std::function<void()> post;
     std::string expected;
   };
+  // Events of numbers no adapter uses are the test's own: the envelope
+  // check does not take them for what the bridge posts.
   const auto event_of_type = [](int type, const char* key, const std::string& text) {
-    return Step{
-        [=] { PostEvent("ev", type, [&](json::Object& e) { e[key] = Text(text.c_str()); }); },
-        Event(type, "ev", {{key, text}})};
+    return Step{[=] {
+                  const dart_standin::HandMadeEnvelopes hand_made;
+                  PostEvent("ev", type, [&](json::Object& e) { e[key] = Text(text.c_str()); });
+                },
+                Event(type, "ev", {{key, text}})};
   };
   std::vector<Step> steps = {
       {[&] { DartZelCommonCallback(0, "", long_text.c_str(), kUserData); },
@@ -121,6 +125,7 @@ TEST_F(EnvelopeStorageTest, TextsStayExactWhateverCameBeforeOnTheThread) {
     many.emplace_back("member_" + std::to_string(100 + i), std::string(40 + i, 'm'));
   }
   const Step many_texts = {[many] {
+                             const dart_standin::HandMadeEnvelopes hand_made;
                              PostEvent("ev", 300, [&](json::Object& e) {
                                for (const auto& m : many) e[m.first] = Text(m.second.c_str());
                              });
