@@ -4,6 +4,7 @@
 // text's end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -79,6 +80,14 @@ TEST(EscapePaths, TheBuildHasItsVectorPaths) {
   EXPECT_NE(std::find(paths.begin(), paths.end(), EscapePath::kSse2), paths.end());
 #elif defined(__aarch64__)
   EXPECT_NE(std::find(paths.begin(), paths.end(), EscapePath::kNeon), paths.end());
+#endif
+#if !defined(ZELJSON_NO_SIMD) && (defined(__x86_64__) || defined(_M_X64)) && defined(__GNUC__)
+  // The AVX2 path is there exactly when the compiler's own check (from its
+  // runtime library, which the tests link) finds AVX2: the library asks the
+  // processor itself, and a wrong answer would lose the path or crash.
+  __builtin_cpu_init();
+  EXPECT_EQ(std::find(paths.begin(), paths.end(), EscapePath::kAvx2) != paths.end(),
+            __builtin_cpu_supports("avx2") != 0);
 #endif
   // By default the last, fastest path is in use.
   json_internal::UseFastestEscapePath();

@@ -84,6 +84,8 @@ const StringEscaper kSse2Escaper = {EscapePath::kSse2, &EscapeBlocksSse2, kSse2B
 
 #if ZELJSON_SIMD_AVX2
 
+#include <cpuid.h>
+
 namespace json_internal {
 namespace {
 
@@ -168,9 +170,23 @@ ZELJSON_AVX2 EscapeCursor EscapeBlocksAvx2(const char* in, const char* end, char
 const StringEscaper kAvx2Escaper = {EscapePath::kAvx2, &EscapeBlocksAvx2, kAvx2Block, kAvx2Block,
                                     MaxBlockOutput(kAvx2Block)};
 
+// Asked of the processor itself rather than through __builtin_cpu_supports,
+// whose answer lives in the compiler's runtime library (libgcc, compiler-rt):
+// not every toolchain that builds the library links one in. AVX2 is usable
+// when the processor has it and the operating system saves the YMM registers
+// across context switches (XCR0 bits 1 and 2, readable once OSXSAVE is set).
 bool ProcessorHasAvx2() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2");
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+  if (__get_cpuid(1, &eax, &ebx, &ecx, &edx) == 0) return false;
+  constexpr unsigned kOsxsave = 1u << 27, kAvx = 1u << 28;
+  if ((ecx & (kOsxsave | kAvx)) != (kOsxsave | kAvx)) return false;
+  unsigned xcr0_low = 0, xcr0_high = 0;
+  __asm__ volatile("xgetbv" : "=a"(xcr0_low), "=d"(xcr0_high) : "c"(0));
+  constexpr unsigned kSseAndYmmState = 0x6;
+  if ((xcr0_low & kSseAndYmmState) != kSseAndYmmState) return false;
+  if (__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx) == 0) return false;
+  constexpr unsigned kAvx2 = 1u << 5;
+  return (ebx & kAvx2) != 0;
 }
 
 }  // namespace json_internal
