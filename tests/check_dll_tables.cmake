@@ -25,22 +25,8 @@ set(sdk_dll ZelSDK.dll)
 set(system_dll_pattern
   "^(kernel32|ntdll|msvcrt|ucrtbase|user32|advapi32|ws2_32|bcrypt|ole32|oleaut32|shell32|api-ms-win-[a-z0-9-]+)\\.dll$")
 
-# The header's ZELBRIDGE_EXPORT declarations, comments removed first.
-file(READ "${HEADER}" header_text)
-string(REPLACE ";" "@" header_text "${header_text}")
-string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" " " header_text "${header_text}")
-string(REGEX REPLACE "//[^\n]*" "" header_text "${header_text}")
-string(REGEX MATCHALL "ZELBRIDGE_EXPORT[^@{}()#]*[^A-Za-z0-9_]Dart[A-Za-z0-9_]*[ \t\r\n]*\\("
-                      declarations "${header_text}")
-set(header_names "")
-foreach(declaration IN LISTS declarations)
-  string(REGEX REPLACE "^.*[^A-Za-z0-9_](Dart[A-Za-z0-9_]*)[ \t\r\n]*\\($" "\\1" name
-                       "${declaration}")
-  list(APPEND header_names "${name}")
-endforeach()
-if(NOT header_names)
-  message(FATAL_ERROR "check_dll_tables: no ZELBRIDGE_EXPORT declarations in ${HEADER}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
+header_export_names("${HEADER}" check_dll_tables header_names)
 
 execute_process(
   COMMAND "${OBJDUMP}" -p "${LIBRARY}"

@@ -31,15 +31,7 @@ set(expected_registrations 68)
 set(delivery_exports DartInitDartApiDL DartRegisterSendPort DartUnregisterSendPort)
 set(inert_export DartRemoveReceiveNewMsgCallback)
 
-# The text of a source file without its comments, with each ";" turned into
-# "@" so that CMake's lists (";"-separated) cannot split a match.
-function(read_without_comments path out_var)
-  file(READ "${path}" text)
-  string(REPLACE ";" "@" text "${text}")
-  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" " " text "${text}")
-  string(REGEX REPLACE "//[^\n]*" "" text "${text}")
-  set(${out_var} "${text}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 
 # The names of the ZELBRIDGE_EXPORT functions in text whose parameter list is
 # followed by terminator ("@", the ";" of a declaration, or "{" of a definition).

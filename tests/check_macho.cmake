@@ -53,29 +53,11 @@ function(run out_var)
   set(${out_var} "${output}" PARENT_SCOPE)
 endfunction()
 
-# The text of a header without its comments, ";" turned into "@" so that
-# CMake's lists cannot split a match.
-function(read_without_comments path out_var)
-  file(READ "${path}" text)
-  string(REPLACE ";" "@" text "${text}")
-  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" " " text "${text}")
-  string(REGEX REPLACE "//[^\n]*" "" text "${text}")
-  set(${out_var} "${text}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 
 # The header's ZELBRIDGE_EXPORT functions, as Mach-O symbols.
-read_without_comments("${HEADER}" header_text)
-string(REGEX MATCHALL "ZELBRIDGE_EXPORT[^@{}()#]*[^A-Za-z0-9_]Dart[A-Za-z0-9_]*[ \t\r\n]*\\("
-                      declarations "${header_text}")
-set(header_symbols "")
-foreach(declaration IN LISTS declarations)
-  string(REGEX REPLACE "^.*[^A-Za-z0-9_](Dart[A-Za-z0-9_]*)[ \t\r\n]*\\($" "_\\1" symbol
-                       "${declaration}")
-  list(APPEND header_symbols "${symbol}")
-endforeach()
-if(NOT header_symbols)
-  message(FATAL_ERROR "check_macho: no ZELBRIDGE_EXPORT declarations in ${HEADER}")
-endif()
+header_export_names("${HEADER}" check_macho header_symbols)
+list(TRANSFORM header_symbols PREPEND "_")
 
 # The JSON interface as demangled-name prefixes: "json::Value::" for each
 # ZELJSON_API class, "json::Serialize(" for each ZELJSON_API function.
