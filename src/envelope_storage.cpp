@@ -1,10 +1,6 @@
 // Per-thread envelope storage. A thread's storage is made on its first
-// envelope and deleted when the thread exits. It is found through a POSIX
-// thread-specific key, or a Windows fiber-local slot, whose destructor runs
-// at thread exit. C++ thread_local is not used: thread_local storage with a
-// destructor, or in a loaded library, is allocated on first use and aborts
-// the process when that allocation fails, while storage that cannot be had
-// here only sends envelopes down the ordinary path.
+// envelope and deleted when the thread exits (thread_slot.h); storage that
+// cannot be had only sends envelopes down the ordinary path.
 
 #include "envelope_storage.h"
 
@@ -14,13 +10,8 @@
 #include <utility>
 #include <vector>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <pthread.h>
-#endif
-
 #include "json/value_string_slot.h"
+#include "thread_slot.h"
 
 namespace {
 
@@ -64,91 +55,54 @@ namespace {
 // reachable, so that leak checkers do not report it as lost. The list and its
 // lock are initialised as constants and never destroyed.
 ThreadEnvelopes* every_storage_ = nullptr;
-
-#if defined(_WIN32)
-SRWLOCK every_storage_lock_ = SRWLOCK_INIT;
-void LockEveryStorage() { AcquireSRWLockExclusive(&every_storage_lock_); }
-void UnlockEveryStorage() { ReleaseSRWLockExclusive(&every_storage_lock_); }
-#else
-pthread_mutex_t every_storage_lock_ = PTHREAD_MUTEX_INITIALIZER;
-void LockEveryStorage() { pthread_mutex_lock(&every_storage_lock_); }
-void UnlockEveryStorage() { pthread_mutex_unlock(&every_storage_lock_); }
-#endif
+ConstantLock every_storage_lock_;
 
 void Enlist(ThreadEnvelopes* storage) {
-  LockEveryStorage();
+  every_storage_lock_.Lock();
   storage->next = every_storage_;
   if (every_storage_ != nullptr) every_storage_->previous = storage;
   every_storage_ = storage;
-  UnlockEveryStorage();
+  every_storage_lock_.Unlock();
 }
 
 void DeleteStorage(ThreadEnvelopes* storage) {
-  LockEveryStorage();
+  every_storage_lock_.Lock();
   if (storage->previous != nullptr) {
     storage->previous->next = storage->next;
   } else {
     every_storage_ = storage->next;
   }
   if (storage->next != nullptr) storage->next->previous = storage->previous;
-  UnlockEveryStorage();
+  every_storage_lock_.Unlock();
   delete storage;
 }
 
-#if defined(_WIN32)
-using ThreadKey = DWORD;
-void WINAPI DeleteStorageOfExitingThread(void* storage) {
-  DeleteStorage(static_cast<ThreadEnvelopes*>(storage));
-}
-bool CreateThreadKey(ThreadKey& key) {
-  key = FlsAlloc(&DeleteStorageOfExitingThread);
-  return key != FLS_OUT_OF_INDEXES;
-}
-ThreadEnvelopes* StorageOf(ThreadKey key) {
-  return static_cast<ThreadEnvelopes*>(FlsGetValue(key));
-}
-bool SetStorage(ThreadKey key, ThreadEnvelopes* storage) {
-  return FlsSetValue(key, storage) != FALSE;
-}
-#else
-using ThreadKey = pthread_key_t;
 void DeleteStorageOfExitingThread(void* storage) {
   DeleteStorage(static_cast<ThreadEnvelopes*>(storage));
 }
-bool CreateThreadKey(ThreadKey& key) {
-  return pthread_key_create(&key, &DeleteStorageOfExitingThread) == 0;
-}
-ThreadEnvelopes* StorageOf(ThreadKey key) {
-  return static_cast<ThreadEnvelopes*>(pthread_getspecific(key));
-}
-bool SetStorage(ThreadKey key, ThreadEnvelopes* storage) {
-  return pthread_setspecific(key, storage) == 0;
-}
-#endif
 
-// Created once, on first use, and never deleted: the library must stay
-// loaded while threads that have storage run. If the process is out of keys,
-// every envelope takes the ordinary path.
-struct StorageKey {
-  ThreadKey key;
+// Created once, on first use. If the process is out of slots, every envelope
+// takes the ordinary path.
+struct StorageSlot {
+  ThreadSlot slot;
   bool created;
 };
 
-const StorageKey& TheStorageKey() {
-  static const StorageKey storage_key = [] {
-    StorageKey k{};
-    k.created = CreateThreadKey(k.key);
-    return k;
+const StorageSlot& TheStorageSlot() {
+  static const StorageSlot storage_slot = [] {
+    StorageSlot s{};
+    s.created = s.slot.Create<&DeleteStorageOfExitingThread>();
+    return s;
   }();
-  return storage_key;
+  return storage_slot;
 }
 
 // The calling thread's storage; with make, made if it has none yet. Null
 // when there is none.
 ThreadEnvelopes* ThreadEnvelopesOf(bool make) noexcept {
-  const StorageKey& storage_key = TheStorageKey();
-  if (!storage_key.created) return nullptr;
-  ThreadEnvelopes* storage = StorageOf(storage_key.key);
+  const StorageSlot& storage_slot = TheStorageSlot();
+  if (!storage_slot.created) return nullptr;
+  ThreadEnvelopes* storage = static_cast<ThreadEnvelopes*>(storage_slot.slot.Get());
   if (storage != nullptr || !make) return storage;
   storage = new (std::nothrow) ThreadEnvelopes;
   if (storage == nullptr) return nullptr;
@@ -158,7 +112,7 @@ ThreadEnvelopes* ThreadEnvelopesOf(bool make) noexcept {
     delete storage;
     return nullptr;
   }
-  if (!SetStorage(storage_key.key, storage)) {
+  if (!storage_slot.slot.Set(storage)) {
     delete storage;
     return nullptr;
   }
