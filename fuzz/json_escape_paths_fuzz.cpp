@@ -12,34 +12,9 @@
 #include <vector>
 
 #include "escape_paths.h"
+#include "reference_escape.h"
 
 namespace {
-
-std::string Reference(const char* data, std::size_t size) {
-  std::string out = "\"";
-  for (std::size_t i = 0; i < size; ++i) {
-    const unsigned char c = static_cast<unsigned char>(data[i]);
-    const char* const two_byte = c == 0x08   ? "\\b"
-                                 : c == 0x09 ? "\\t"
-                                 : c == 0x0A ? "\\n"
-                                 : c == 0x0C ? "\\f"
-                                 : c == 0x0D ? "\\r"
-                                 : c == '"'  ? "\\\""
-                                 : c == '/'  ? "\\/"
-                                 : c == '\\' ? "\\\\"
-                                             : nullptr;
-    if (two_byte != nullptr) {
-      out += two_byte;
-    } else if (c < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04X", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 void Check(bool condition, json_internal::EscapePath path, const char* what) {
   if (condition) return;
@@ -53,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   static const std::vector<json_internal::EscapePath> paths = json_internal::AvailableEscapePaths();
   static std::string reused;
   const char* const data = reinterpret_cast<const char*>(bytes);
-  const std::string expected = Reference(data, size);
+  const std::string expected = ReferenceEscapedString(data, size);
   for (const json_internal::EscapePath path : paths) {
     json_internal::UseEscapePath(path);
     Check(json_internal::EscapedString(data, size) == expected, path, "fresh string differs");

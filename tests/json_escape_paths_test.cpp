@@ -21,6 +21,7 @@
 
 #include "escape_paths.h"
 #include "json.h"
+#include "reference_escape.h"
 
 namespace {
 
@@ -28,44 +29,7 @@ using json_internal::EscapePath;
 
 // The escaping table, one byte at a time.
 std::string Reference(const std::string& raw) {
-  std::string out = "\"";
-  for (const unsigned char c : raw) {
-    switch (c) {
-      case 0x08:
-        out += "\\b";
-        break;
-      case 0x09:
-        out += "\\t";
-        break;
-      case 0x0A:
-        out += "\\n";
-        break;
-      case 0x0C:
-        out += "\\f";
-        break;
-      case 0x0D:
-        out += "\\r";
-        break;
-      case '"':
-        out += "\\\"";
-        break;
-      case '/':
-        out += "\\/";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        if (c < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04X", c);
-          out += escape;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
+  return ReferenceEscapedString(raw.data(), raw.size());
 }
 
 // Every path this build is expected to have. A build that silently lost its
