@@ -752,6 +752,30 @@ TEST(JsonObject, EveryKeyFormNamesTheSameMember) {
   EXPECT_EQ(o.size(), 2u);
 }
 
+// A text key finds its member, or adds one, the same way in objects of
+// every size: small ones are searched member by member, larger ones through
+// the tree. Near misses (a prefix, one more byte, a last byte changed, a key
+// with a NUL inside) are other members.
+TEST(JsonObject, TextKeysFindTheirMemberAtEverySize) {
+  for (int members = 0; members <= 12; ++members) {
+    SCOPED_TRACE(members);
+    Object o;
+    o[std::string("cod\0e", 5)] = Value(-1);
+    for (int i = 0; i < members; ++i) o[std::string("code") + std::to_string(i)] = Value(i);
+    const std::size_t before = o.size();
+    for (int i = 0; i < members; ++i) {
+      EXPECT_EQ(o[(std::string("code") + std::to_string(i)).c_str()].ToInt(), i);
+    }
+    EXPECT_EQ(o.size(), before);
+    for (const char* near_miss : {"code", "code00", "cod", "codf", ""}) {
+      const std::size_t size = o.size();
+      EXPECT_EQ(o[near_miss].GetValueType(), json::NullType) << near_miss;
+      EXPECT_EQ(o.size(), size + 1) << near_miss;
+    }
+    EXPECT_EQ(o[std::string("cod\0e", 5)].ToInt(), -1);
+  }
+}
+
 TEST(JsonObject, FindHasKeyAndClear) {
   Object o = SampleObject();
   EXPECT_TRUE(o.find("k") != o.end());

@@ -2,6 +2,7 @@
 #include "json.h"
 
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -45,6 +46,22 @@ bool IsNumeric(ValueType t) { return t >= IntType && t <= DoubleType; }
 const Value& MissingMember() {
   static const Value kNull;
   return kNull;
+}
+
+// Objects of up to this many members, such as the bridge's envelopes, are
+// searched member by member when the key is a C string.
+constexpr std::size_t kScannedMembers = 8;
+
+// Whether key holds exactly the size bytes at text, compared inline: keys
+// are short, and a library call per compare is what makes the tree's
+// descent cost more than this scan.
+inline bool SameKey(const std::string& key, const char* text, std::size_t size) {
+  if (key.size() != size) return false;
+  const char* const bytes = key.data();
+  for (std::size_t i = 0; i < size; ++i) {
+    if (bytes[i] != text[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -101,7 +118,16 @@ int Object::HasKeys(const char** keys, int count) const {
 
 Value& Object::operator[](const std::string& key) { return mValues[key]; }
 Value& Object::operator[](std::string&& key) { return mValues[std::move(key)]; }
-Value& Object::operator[](const char* key) { return mValues[std::string(key)]; }
+Value& Object::operator[](const char* key) {
+  if (key != nullptr && mValues.size() <= kScannedMembers) {
+    const std::size_t size = std::strlen(key);
+    for (auto& member : mValues) {
+      if (SameKey(member.first, key, size)) return member.second;
+    }
+    return mValues[std::string(key, size)];
+  }
+  return mValues[std::string(key)];
+}
 
 const Value& Object::operator[](const std::string& key) const {
   const_iterator it = mValues.find(key);
