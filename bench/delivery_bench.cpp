@@ -42,6 +42,7 @@
 #include "envelope_storage.h"
 #include "json/json.h"
 #include "json/serialize_into.h"
+#include "rapidjson_completion.h"
 #include "sdk/zel_sdk.h"
 #include "sdk_documents.h"
 #include "standin_control.h"
@@ -120,18 +121,8 @@ void RapidJsonCommonCallback(int32_t code, const char* desc, const char* json_pa
                              const void* user_data) {
   rapidjson::StringBuffer buffer;
   rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
-  writer.StartObject();
-  writer.Key("callback");
-  writer.String("apiCallback");
-  writer.Key("code");
-  writer.Int(code);
-  writer.Key("desc");
-  writer.String(desc);
-  writer.Key("json_param");
-  writer.String(json_params != nullptr ? json_params : "");
-  writer.Key("user_data");
-  writer.String(static_cast<const char*>(user_data));
-  writer.EndObject();
+  rapidjson_peer::WriteCompletion(writer, code, desc, json_params != nullptr ? json_params : "",
+                                  static_cast<const char*>(user_data));
   {
     std::lock_guard<std::mutex> lock(rapidjson_port_mutex);
     if (rapidjson_ports.empty()) return;

@@ -28,6 +28,7 @@
 
 #include "bench_groups.h"
 #include "json.h"
+#include "rapidjson_completion.h"
 #include "sdk_documents.h"
 
 namespace {
@@ -58,18 +59,7 @@ std::string OurBuildWrite(const char* json_param) {
 std::size_t RapidJsonWrite(const char* json_param, std::string* text) {
   rapidjson::StringBuffer buffer;
   rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
-  writer.StartObject();
-  writer.Key("callback");
-  writer.String("apiCallback");
-  writer.Key("code");
-  writer.Int(kCode);
-  writer.Key("desc");
-  writer.String(Desc());
-  writer.Key("json_param");
-  writer.String(json_param);
-  writer.Key("user_data");
-  writer.String(UserData());
-  writer.EndObject();
+  rapidjson_peer::WriteCompletion(writer, kCode, Desc(), json_param, UserData());
   benchmark::DoNotOptimize(buffer.GetString());
   if (text != nullptr) text->assign(buffer.GetString(), buffer.GetSize());
   return buffer.GetSize();
