@@ -16,6 +16,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 source .ci/debug-symbols.sh
+source .ci/shipped-checks.sh
 started=$(date +%s)
 
 .ci/install-missing.sh cross
@@ -68,6 +69,8 @@ check_dll() { # dist platform vendor
   cmake -DHEADER=include/zelbridge.h -DLIBRARY="$1/bin/zelbridge.dll" \
     -DOBJDUMP=x86_64-w64-mingw32-objdump -P tests/check_dll_tables.cmake &&
     install_symbols "$build" "$1" "$symbols" bin/zelbridge.dll &&
+    check_hardening "$build" "$1/bin/zelbridge.dll" "$symbols/bin/zelbridge.dll.debug" &&
+    check_no_build_path "$1" &&
     check_split "$build" "$1" "$symbols" bin/zelbridge.dll "build/$2/bin/zelbridge.dll" &&
     demo_on_stripped "$2" "build/$2/bin/zelbridge-demo.exe" "$1/bin/zelbridge.dll" "$3/bin/ZelSDK.dll"
 }
@@ -76,6 +79,8 @@ check_elf() { # dist platform vendor abi-baseline
   cmake -DLIBRARY="$1/lib/libzelbridge.so" -DREADELF=readelf -DSONAME=libzelbridge.so \
     -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake &&
     install_symbols "$build" "$1" "$symbols" lib/libzelbridge.so &&
+    check_hardening "$build" "$1/lib/libzelbridge.so" &&
+    check_no_build_path "$1" &&
     cmake -DHEADER=include/zelbridge.h -DSOURCE_DIR=src -DLIBRARY="$1/lib/libzelbridge.so" \
       -DNM="$(target_tool "$build" NM)" -P tests/check_exports.cmake &&
     check_split "$build" "$1" "$symbols" lib/libzelbridge.so "build/$2/lib/libzelbridge.so" &&
@@ -122,8 +127,12 @@ check_framework() { # binary architectures
     -DRPATH=@loader_path/../../.. -DSDK=@rpath/ZelSDKFull.framework/Versions/A/ZelSDKFull \
     "${macho_tools[@]}" -P tests/check_macho.cmake
 }
-check_macos_arm64() { check_framework "$1/lib/zelbridge.framework/Versions/A/zelbridge" arm64; }
-check_macos_x64() { check_framework "$1/lib/zelbridge.framework/Versions/A/zelbridge" x86_64; }
+check_macos_arm64() {
+  check_framework "$1/lib/zelbridge.framework/Versions/A/zelbridge" arm64 && check_no_build_path "$1"
+}
+check_macos_x64() {
+  check_framework "$1/lib/zelbridge.framework/Versions/A/zelbridge" x86_64 && check_no_build_path "$1"
+}
 platform_run macos-arm64 lib/ZelSDKFull.framework check_macos_arm64
 platform_run macos-x64 lib/ZelSDKFull.framework check_macos_x64
 
@@ -147,6 +156,7 @@ if cmake --install build/production-macos-arm64 --component symbols --prefix bui
   cmake -DSLICES="build/macos-arm64-dist;build/macos-x64-dist" -DOUTPUT="$universal" \
     -DLIPO=llvm-lipo-14 -P cmake/MacOSUniversal.cmake &&
   check_framework "$universal/lib/zelbridge.framework/Versions/A/zelbridge" "arm64;x86_64" &&
+  check_no_build_path "$universal/lib/zelbridge.framework" &&
   recount_universal "$universal/lib/zelbridge.framework"; then
   echo "== macOS universal framework took $(elapsed "$part")"
 else

@@ -14,6 +14,9 @@
 #   bench  Google Benchmark and the peer JSON libraries
 #   macos  demo, plus clang 14, LLVM's Mach-O linker and tools, npm, and Zig
 #          0.11.0 from the npm registry (.ci/install-zig.sh)
+#   ios    demo, plus clang 14, LLVM's tools, Python (the xcframework's
+#          check) and Zig 0.11.0 as for macos, whose Darwin and libc++
+#          headers the iOS builds compile against; nothing is linked
 #
 # A package written npm:NAME@VERSION is installed globally with npm (npm
 # itself from Debian, when there is no npm yet).
@@ -33,6 +36,7 @@ packages_of() {
     fuzz) echo "$(packages_of demo) clang libclang-rt-14-dev" ;;
     bench) echo "$(packages_of demo) libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev" ;;
     macos) echo "$(packages_of demo) clang-14 lld-14 llvm-14" ;;
+    ios) echo "$(packages_of demo) clang-14 llvm-14 python3" ;;
     *) echo "$1" ;;
   esac
 }
@@ -49,7 +53,7 @@ for argument in "$@"; do
       *) dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package") ;;
     esac
   done
-  if [ "$argument" = macos ]; then
+  if [ "$argument" = macos ] || [ "$argument" = ios ]; then
     wants_zig=true
   fi
 done

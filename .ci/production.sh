@@ -21,20 +21,24 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 source .ci/debug-symbols.sh
+source .ci/shipped-checks.sh
 work="$root/build/production-check"
 rm -rf "$work"
 mkdir -p "$work"
 
-dart_sdk() { # layout minor-version: writes a Dart SDK stand-in, prints its include/
-  local sdk="$root/build/fixtures/dart-sdk-$1"
-  cmake -DLAYOUT="$1" -DMINOR="$2" -DDESTINATION="$sdk" \
+dart_sdk() { # layout minor-version [string-member]: writes a Dart SDK stand-in, prints its include/
+  local sdk="$root/build/fixtures/dart-sdk-$1-$2-${3:-const}"
+  cmake -DLAYOUT="$1" -DMINOR="$2" -DSTRING="${3:-const}" -DDESTINATION="$sdk" \
     -P tests/dart_sdk_layouts/make_dart_sdk.cmake >&2
   echo "$sdk/include"
 }
 
-for layout in prefixed:2 plain:6; do
-  echo "== bridge and demo tests against a Dart SDK in the ${layout%%:*} layout"
-  include_dir=$(dart_sdk "${layout%%:*}" "${layout##*:}")
+# Older releases (API 2.2) include their headers with the folder's name and
+# declare a string message's text char*; newer ones neither.
+for sdk in prefixed:2:mutable plain:6:const; do
+  IFS=: read -r layout minor string <<<"$sdk"
+  echo "== bridge and demo tests against a Dart SDK in the $layout layout, API 2.$minor, $string as_string"
+  include_dir=$(dart_sdk "$layout" "$minor" "$string")
   cmake --preset dart-sdk --fresh -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$include_dir" >/dev/null
   # The Dart API layer must come from the SDK, never from the bundled one.
   if grep -q "$root/dart_api/include" build/dart-sdk/compile_commands.json; then
@@ -47,7 +51,7 @@ done
 
 echo "== SDK delivered from outside, production build, install"
 [ -f build/dev/CMakeCache.txt ] || cmake --preset dev >/dev/null
-cmake --build --preset dev --target ZelSDK zelbridge-demo zelbridge
+cmake --build --preset dev --target zelbridge_sdk zelbridge-demo zelbridge
 vendor="$work/vendor"
 cmake --install build/dev --component zelsdk_standin --prefix "$vendor"
 production_paths=(-DZELBRIDGE_SDK_LIBRARY="$vendor/lib/libZelSDK.so"
@@ -59,6 +63,15 @@ dist="$work/dist"
 cmake --install build/production --prefix "$dist"
 cmake -DLIBRARY="$dist/lib/libzelbridge.so" -DREADELF=readelf \
   -DSONAME=libzelbridge.so -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake
+echo "== exploit mitigations and no build path in the shipped library"
+check_hardening build/production "$dist/lib/libzelbridge.so"
+check_no_build_path "$dist"
+# The check finds a path where there is one: the dev build's library still
+# has its debug information, which names the checkout.
+if check_no_build_path build/dev/lib/libzelbridge.so >/dev/null; then
+  echo "== the build-path check passed a library whose debug information names $root"
+  exit 1
+fi
 
 echo "== the bundle: bridge and SDK in one folder, loaded from there alone"
 bundle="$work/bundle/lib"

@@ -93,6 +93,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     PrintRatios("document");
     PrintRatios("parse");
     PrintDelivery();
+    PrintDeliveryPeers();
   }
 
  private:
@@ -216,6 +217,50 @@ class SummaryReporter : public benchmark::ConsoleReporter {
       std::printf(rapidjson ? " %.2f |\n" : " - |\n", rapidjson ? rapidjson->allocations : 0.0);
     }
     std::printf("\n");
+  }
+
+  // Time per envelope of each delivery next to the RapidJSON bridge's for
+  // the same envelope, by escaping path, and of the other envelopes and
+  // fallback steps.
+  void PrintDeliveryPeers() const {
+    std::set<std::size_t> sizes;
+    for (const auto& entry : results_) {
+      if (entry.first.group == "delivery") sizes.insert(entry.first.size);
+    }
+    if (sizes.empty()) return;
+    std::printf(
+        "delivery: ns per envelope; x = the RapidJSON Writer bridge's time / ours for the same "
+        "envelope (sse2: ours with SSE2 forced)\n\n"
+        "| payload | completion | sse2 | rapidjson | x | x sse2 | event | sse2 | rapidjson | x | "
+        "x sse2 | read_member_list | base64 | error |\n"
+        "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const std::size_t size : sizes) {
+      std::printf("| %s |", SizeText(size).c_str());
+      for (const char* variant : {"sdk_threads_1", "event_1"}) {
+        const Result* ours = Find("delivery", variant, "zelbridge", size);
+        const Result* sse2 = Find("delivery", variant, "zelbridge_sse2", size);
+        const Result* rapidjson = Find("delivery", variant, "rapidjson", size);
+        PrintNanoseconds(ours);
+        PrintNanoseconds(sse2);
+        PrintNanoseconds(rapidjson);
+        PrintRatio(rapidjson, ours);
+        PrintRatio(rapidjson, sse2);
+      }
+      for (const char* variant : {"read_member_list", "base64", "error"}) {
+        PrintNanoseconds(Find("delivery", variant, "zelbridge", size));
+      }
+      std::printf("\n");
+    }
+    std::printf("\n");
+  }
+
+  static void PrintNanoseconds(const Result* result) {
+    std::printf(result ? " %.0f |" : " - |", result ? result->seconds * 1e9 : 0.0);
+  }
+
+  static void PrintRatio(const Result* peer, const Result* ours) {
+    std::printf(peer && ours ? " %.2f |" : " - |",
+                peer && ours ? peer->seconds / ours->seconds : 0.0);
   }
 
   static std::string SizeText(std::size_t size) {

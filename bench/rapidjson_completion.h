@@ -1,7 +1,7 @@
-// The RapidJSON peer's completion envelope: the bridge's members in the
-// bridge's order, written with RapidJSON's Writer (which does not escape
-// slashes). Shared by the envelope and delivery benchmarks, so that both
-// compare against the same peer.
+// The RapidJSON peer's completion envelope, and its new-message event: the
+// bridge's members in the bridge's order, written with RapidJSON's Writer
+// (which does not escape slashes). Shared by the envelope and delivery
+// benchmarks, so that both compare against the same peer.
 #ifndef ZELBRIDGE_BENCH_RAPIDJSON_COMPLETION_H_
 #define ZELBRIDGE_BENCH_RAPIDJSON_COMPLETION_H_
 
@@ -21,6 +21,20 @@ inline void WriteCompletion(rapidjson::Writer<rapidjson::StringBuffer>& writer, 
   writer.String(desc);
   writer.Key("json_param");
   writer.String(json_param);
+  writer.Key("user_data");
+  writer.String(user_data);
+  writer.EndObject();
+}
+
+inline void WriteNewMessageEvent(rapidjson::Writer<rapidjson::StringBuffer>& writer,
+                                 const char* json_msg_array, const char* user_data) {
+  writer.StartObject();
+  writer.Key("callback");
+  writer.String("globalCallback");
+  writer.Key("callbackType");
+  writer.Int(7);
+  writer.Key("json_msg_array");
+  writer.String(json_msg_array);
   writer.Key("user_data");
   writer.String(user_data);
   writer.EndObject();

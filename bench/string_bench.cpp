@@ -85,9 +85,9 @@ void Ours(benchmark::State& state, Text kind, std::size_t size, EscapePath path)
     state.SkipWithError("path not available");
     return;
   }
-  std::string buffer;
+  json_internal::TextBuffer buffer;
   std::size_t length = json_internal::WriteEscapedString(text.data(), text.size(), buffer);
-  if (buffer.compare(0, length, expected) != 0 || length != expected.size()) {
+  if (length != expected.size() || expected.compare(0, length, buffer.data(), length) != 0) {
     json_internal::UseFastestEscapePath();
     state.SkipWithError("the text differs from the plain path's");
     return;

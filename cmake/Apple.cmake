@@ -16,7 +16,7 @@
 if(ZELBRIDGE_SDK_LIBRARY MATCHES "\\.framework/?$")
   string(REGEX REPLACE "/$" "" sdk_framework "${ZELBRIDGE_SDK_LIBRARY}")
   get_filename_component(sdk_framework_name ${sdk_framework} NAME_WE)
-  set_target_properties(ZelSDK PROPERTIES IMPORTED_LOCATION ${sdk_framework}/${sdk_framework_name})
+  set_target_properties(zelbridge_sdk PROPERTIES IMPORTED_LOCATION ${sdk_framework}/${sdk_framework_name})
 endif()
 
 if(ZELBRIDGE_APPLE_FRAMEWORK)

@@ -8,7 +8,7 @@
 find_program(ZELBRIDGE_DSYMUTIL NAMES dsymutil-14 dsymutil REQUIRED)
 # Debug information in every configuration, as Xcode compiles: it changes
 # no code, and the shipped binary is stripped anyway.
-foreach(target zelbridge_objects zelbridge_dart_api zeljson)
+foreach(target zelbridge_objects zelbridge_dart_api zelbridge_json)
   target_compile_options(${target} PRIVATE -g)
 endforeach()
 if(ZELBRIDGE_APPLE_FRAMEWORK)
@@ -20,5 +20,7 @@ add_custom_command(TARGET zelbridge POST_BUILD
   COMMAND ${ZELBRIDGE_DSYMUTIL} $<TARGET_FILE:zelbridge> -o ${zelbridge_dsym}
   COMMAND ${CMAKE_STRIP} -S -x $<TARGET_FILE:zelbridge>
   VERBATIM)
-install(DIRECTORY ${zelbridge_dsym} DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  COMPONENT symbols EXCLUDE_FROM_ALL)
+if(ZELBRIDGE_INSTALL)
+  install(DIRECTORY ${zelbridge_dsym} DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    COMPONENT symbols EXCLUDE_FROM_ALL)
+endif()

@@ -46,8 +46,8 @@ endif()
 # The JSON classes and functions get default visibility and are all linked
 # in, including those the bridge itself never calls (the parser); the
 # exported-symbols list lets the json namespace out.
-target_compile_definitions(zeljson PUBLIC "ZELJSON_API=__attribute__((visibility(\"default\")))")
-set_target_properties(zeljson PROPERTIES CXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF)
-target_link_options(zelbridge PRIVATE "LINKER:-force_load,$<TARGET_FILE:zeljson>"
+target_compile_definitions(zelbridge_json PUBLIC "ZELJSON_API=__attribute__((visibility(\"default\")))")
+set_target_properties(zelbridge_json PROPERTIES CXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF)
+target_link_options(zelbridge PRIVATE "LINKER:-force_load,$<TARGET_FILE:zelbridge_json>"
   "LINKER:-exported_symbols_list,${PROJECT_SOURCE_DIR}/cmake/zeljson.exports")
 set_property(TARGET zelbridge APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/zeljson.exports)

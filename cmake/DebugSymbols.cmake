@@ -67,5 +67,7 @@ function(zelbridge_split_debug_info_objcopy target destination)
     COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${library}.debug ${library}
     COMMENT "Splitting the debug information of ${target} into $<TARGET_FILE_NAME:${target}>.debug"
     VERBATIM)
-  install(FILES ${library}.debug DESTINATION ${destination} COMPONENT symbols EXCLUDE_FROM_ALL)
+  if(ZELBRIDGE_INSTALL)
+    install(FILES ${library}.debug DESTINATION ${destination} COMPONENT symbols EXCLUDE_FROM_ALL)
+  endif()
 endfunction()

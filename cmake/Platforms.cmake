@@ -22,11 +22,16 @@ if(CMAKE_CROSSCOMPILING)
   list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/cross)
 endif()
 
-# Apple: zelbridge.framework (always on iOS) or libzelbridge.dylib (the
+# Apple: zelbridge.framework (iOS with Xcode) or libzelbridge.dylib (the
 # macOS default); either links the SDK, whose Apple form is the framework
-# ZelSDKFull (cmake/Apple.cmake).
+# ZelSDKFull (cmake/Apple.cmake). The iOS toolchains that build on Linux link
+# nothing and make libzelbridge.a instead (cmake/IosStaticLibrary.cmake).
 if(APPLE)
   if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
+    option(ZELBRIDGE_IOS_STATIC_LIBRARY
+      "Build libzelbridge.a (bridge, JSON library, Dart API layer) for the app to link" OFF)
+  endif()
+  if(CMAKE_SYSTEM_NAME STREQUAL "iOS" AND NOT ZELBRIDGE_IOS_STATIC_LIBRARY)
     set(zelbridge_framework_default ON)
   else()
     set(zelbridge_framework_default OFF)
@@ -34,14 +39,32 @@ if(APPLE)
   option(ZELBRIDGE_APPLE_FRAMEWORK
     "Build zelbridge.framework, which also publishes the JSON library by name" ${zelbridge_framework_default})
   if(CMAKE_SYSTEM_NAME STREQUAL "iOS")
-    if(NOT ZELBRIDGE_APPLE_FRAMEWORK)
-      message(FATAL_ERROR "The iOS build is zelbridge.framework: -DZELBRIDGE_APPLE_FRAMEWORK=ON")
-    endif()
-    if(NOT ZELBRIDGE_SDK_LIBRARY)
-      message(FATAL_ERROR "The iOS framework links the SDK's framework: "
-        "-DZELBRIDGE_SDK_LIBRARY=<dir>/ZelSDKFull.framework")
+    if(ZELBRIDGE_IOS_STATIC_LIBRARY)
+      if(ZELBRIDGE_APPLE_FRAMEWORK)
+        message(FATAL_ERROR "ZELBRIDGE_IOS_STATIC_LIBRARY and ZELBRIDGE_APPLE_FRAMEWORK exclude each other")
+      endif()
+      include(${CMAKE_CURRENT_LIST_DIR}/IosStaticLibrary.cmake)
+    else()
+      if(NOT ZELBRIDGE_APPLE_FRAMEWORK)
+        message(FATAL_ERROR "The iOS build is zelbridge.framework: -DZELBRIDGE_APPLE_FRAMEWORK=ON")
+      endif()
+      if(NOT ZELBRIDGE_SDK_LIBRARY)
+        message(FATAL_ERROR "The iOS framework links the SDK's framework: "
+          "-DZELBRIDGE_SDK_LIBRARY=<dir>/ZelSDKFull.framework")
+      endif()
     endif()
     # Test programs cannot run on an iOS device from a build.
     set(ZELBRIDGE_BUILD_TESTS OFF)
   endif()
 endif()
+
+# Android's 64-bit ABIs: a device with 16 KB memory pages loads a library only
+# if its segments are aligned to 16 KB. The flag goes on the project's own
+# libraries: in CMAKE_SHARED_LINKER_FLAGS it would replace the NDK
+# toolchain's own linker flags (build id, --no-rosegment, --gc-sections, ...).
+# 32-bit ABIs keep 4 KB pages.
+function(zelbridge_android_page_size target)
+  if(ANDROID AND ANDROID_ABI MATCHES "64")
+    target_link_options(${target} PRIVATE "-Wl,-z,max-page-size=16384")
+  endif()
+endfunction()

@@ -33,7 +33,8 @@ Dart_PostCObject_Type PostEntry() {
 bool Post(int64_t port, const char* text) {
   Dart_CObject message;
   message.type = Dart_CObject_kString;
-  message.value.as_string = text;
+  // Older Dart SDKs declare the member char*.
+  message.value.as_string = const_cast<char*>(text);
   return PostEntry()(port, &message);
 }
 

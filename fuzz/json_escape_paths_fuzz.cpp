@@ -26,15 +26,15 @@ void Check(bool condition, json_internal::EscapePath path, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   static const std::vector<json_internal::EscapePath> paths = json_internal::AvailableEscapePaths();
-  static std::string reused;
+  static json_internal::TextBuffer reused;
   const char* const data = reinterpret_cast<const char*>(bytes);
   const std::string expected = ReferenceEscapedString(data, size);
   for (const json_internal::EscapePath path : paths) {
     json_internal::UseEscapePath(path);
     Check(json_internal::EscapedString(data, size) == expected, path, "fresh string differs");
     const std::size_t length = json_internal::WriteEscapedString(data, size, reused);
-    Check(length == expected.size() && reused.compare(0, length, expected) == 0 &&
-              reused[length] == '\0',
+    Check(length == expected.size() && expected.compare(0, length, reused.data(), length) == 0 &&
+              reused.data()[length] == '\0',
           path, "reused buffer differs");
   }
   return 0;

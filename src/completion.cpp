@@ -4,16 +4,14 @@
 #include "completion.h"
 
 #include "dart_delivery.h"
+#include "envelope_members.h"
 #include "envelope_storage.h"
-#include "json/json.h"
 
 namespace {
 
 // Texts the SDK should never pass as null (desc, user_data) are read like the
 // result text: null becomes the empty string instead of a crash.
-json::Value TextOrEmpty(const void* text) {
-  return EnvelopeText(text != nullptr ? static_cast<const char*>(text) : "");
-}
+MemberValue TextOrEmpty(const void* text) { return Text(static_cast<const char*>(text)); }
 
 // Nothing may escape into the SDK's thread; an envelope that cannot be built
 // (out of memory) reaches Dart as the error envelope.
@@ -27,11 +25,11 @@ void DartZelCommonCallback(int32_t code, const char* desc, const char* json_para
                            const void* user_data) {
   PostEnvelope(
       kCommonCompletionEnvelope,
-      [&](json::Object& envelope) {
-        envelope["code"] = json::Value(static_cast<int>(code));
+      [&](EnvelopeMembers& envelope) {
+        envelope["code"] = Int(code);
         envelope["desc"] = TextOrEmpty(desc);
         envelope["user_data"] = TextOrEmpty(user_data);
-        envelope["callback"] = json::Value("apiCallback");
+        envelope["callback"] = Constant("apiCallback");
         envelope["json_param"] = TextOrEmpty(json_params);
       },
       [&] { PostBuildFailure(user_data); });
@@ -42,13 +40,13 @@ void DartGetGroupMessageReadMemberListCallback(const char* json_group_member_arr
                                                const void* user_data) {
   PostEnvelope(
       kReadMemberListCompletionEnvelope,
-      [&](json::Object& envelope) {
-        envelope["code"] = json::Value(0);
-        envelope["desc"] = json::Value("");
+      [&](EnvelopeMembers& envelope) {
+        envelope["code"] = Constant(0);
+        envelope["desc"] = Constant("");
         envelope["user_data"] = TextOrEmpty(user_data);
-        envelope["callback"] = json::Value("apiCallback");
-        envelope["next_seq"] = json::Value(static_cast<unsigned long long>(next_seq));
-        envelope["is_finished"] = json::Value(is_finished);
+        envelope["callback"] = Constant("apiCallback");
+        envelope["next_seq"] = UInt64(next_seq);
+        envelope["is_finished"] = Bool(is_finished);
         envelope["json_param"] = TextOrEmpty(json_group_member_array);
       },
       [&] { PostBuildFailure(user_data); });

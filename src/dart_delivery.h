@@ -2,17 +2,23 @@
 #ifndef ZELBRIDGE_DART_DELIVERY_H_
 #define ZELBRIDGE_DART_DELIVERY_H_
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "json/json.h"
+#include "json/object_layout.h"
+#include "json/text_buffer.h"
 
 // Posts the envelope as compact JSON text to every registered port, falling
 // back to base64 text and then to an error envelope when no port accepts it.
 // A text that cannot be made (out of memory) fails its step like a refused
 // one. Failures are written to the SDK's log; nothing is reported to the
-// caller and nothing is thrown.
-void SendDataToDart(json::Object& envelope) noexcept;
+// caller and nothing is thrown. With a layout of the envelope, its text is
+// written from the layout (the same text); with a text buffer, which the
+// caller holds, into that buffer, else into the thread's own.
+void SendDataToDart(json::Object& envelope, const json_internal::ObjectLayout* layout = nullptr,
+                    json_internal::TextBuffer* text = nullptr) noexcept;
 
 // For an envelope that could not be built (out of memory): logs the failure
 // and posts the error envelope with the routing members alone, as the last
@@ -26,6 +32,14 @@ void SendBuildFailureToDart(const char* callback, std::optional<int> callback_ty
 void writeLogToVexlog(const char* text);
 
 // Base64 of the bytes; url selects the URL-safe alphabet with "." as padding.
-std::string base64_encode(const unsigned char* data, unsigned long length, bool url);
+// Sizes are size_t throughout: a 32-bit length (unsigned long on Windows)
+// would encode a text of 4 GiB or more cut short.
+std::string base64_encode(const unsigned char* data, std::size_t length, bool url);
+
+// Replaces the first length bytes of text with "base64:" and their base64
+// (standard alphabet), followed by a NUL, in the same buffer. Throws
+// std::bad_alloc or std::length_error when the room cannot be had; the text
+// is then as it was.
+void EncodeBase64InPlace(json_internal::TextBuffer& text, std::size_t length);
 
 #endif  // ZELBRIDGE_DART_DELIVERY_H_

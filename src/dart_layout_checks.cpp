@@ -43,9 +43,14 @@ static_assert(offsetof(Dart_CObject, value) == kCObjectValueOffset,
               "Dart_CObject's value is not where the VM reads it");
 static_assert(offsetof(Dart_CObject, value.as_string) == kCObjectValueOffset,
               "a string message's text is not where the VM reads it");
-static_assert(
-    std::is_same<decltype(std::declval<Dart_CObject>().value.as_string), const char*>::value,
-    "a string message carries a pointer to its NUL-terminated text");
+// Dart SDKs before the member became const declare it char*: the same layout,
+// so only the pointer's size, alignment and pointee are pinned.
+using StringMember = decltype(std::declval<Dart_CObject>().value.as_string);
+static_assert(std::is_pointer<StringMember>::value &&
+                  std::is_same<std::remove_cv_t<std::remove_pointer_t<StringMember>>, char>::value,
+              "a string message carries a pointer to its NUL-terminated text");
+static_assert(sizeof(StringMember) == kPointer && alignof(StringMember) == alignof(void*),
+              "a string message's pointer is not the VM's size or alignment");
 static_assert(sizeof(Dart_CObject) == kCObjectSize, "Dart_CObject is not the VM's size");
 
 static_assert(offsetof(DartApiEntry, name) == 0, "a table entry starts with its name");

@@ -5,11 +5,11 @@
 #include "envelope_storage.h"
 
 #include <climits>
-#include <cstring>
 #include <new>
-#include <utility>
+#include <string>
 #include <vector>
 
+#include "json/object_layout.h"
 #include "json/value_string_slot.h"
 #include "thread_slot.h"
 
@@ -19,28 +19,28 @@ constexpr int kNoKind = INT_MIN;
 // Envelope objects a thread keeps: its completions and the events it
 // delivers most.
 constexpr std::size_t kKeptEnvelopes = 4;
-// String buffers a thread keeps for the members of its next envelopes.
-constexpr std::size_t kKeptTexts = 16;
-// A larger buffer is released after its envelope, so that a thread does not
-// hold on to the memory of a rare large document.
-constexpr std::size_t kLargestKeptBuffer = 256 * 1024;
 
 }  // namespace
 
+struct KeptEnvelope {
+  json::Object object;
+  // Where each member lies, in the order the kind's fill sets them; valid
+  // while shaped.
+  std::vector<MemberSlot> slots;
+  bool shaped = false;
+  // The text's layout; empty when the text is written from the object (the
+  // layout's memory could not be had).
+  json_internal::ObjectLayout layout;
+  bool large_text = false;
+  int kind = kNoKind;
+  unsigned long last_use = 0;
+};
+
 struct ThreadEnvelopes {
-  struct KeptEnvelope {
-    json::Object object;
-    int kind = kNoKind;
-    unsigned long last_use = 0;
-  };
   KeptEnvelope envelopes[kKeptEnvelopes];
   // The envelope being built and delivered, while there is one.
   KeptEnvelope* building = nullptr;
-  bool filling = false;
-  // Buffers taken from delivered envelopes' string members; reserved to
-  // kKeptTexts when the storage is made, so keeping one never allocates.
-  std::vector<std::string> texts;
-  std::string text;
+  json_internal::TextBuffer text;
   bool text_in_use = false;
   unsigned long uses = 0;
   // Neighbours in the list of every thread's storage.
@@ -106,12 +106,6 @@ ThreadEnvelopes* ThreadEnvelopesOf(bool make) noexcept {
   if (storage != nullptr || !make) return storage;
   storage = new (std::nothrow) ThreadEnvelopes;
   if (storage == nullptr) return nullptr;
-  try {
-    storage->texts.reserve(kKeptTexts);
-  } catch (...) {
-    delete storage;
-    return nullptr;
-  }
   if (!storage_slot.slot.Set(storage)) {
     delete storage;
     return nullptr;
@@ -120,59 +114,12 @@ ThreadEnvelopes* ThreadEnvelopesOf(bool make) noexcept {
   return storage;
 }
 
-// Moves the buffers of the object's string members into the kept ones, and
-// sets the members to null. Buffers that short texts fit in without one,
-// buffers beyond the number kept and large buffers are left, or released.
-void KeepTexts(ThreadEnvelopes& storage, json::Object& object) noexcept {
-  const std::size_t inline_capacity = std::string().capacity();
-  for (auto& member : object) {
-    member.second.Clear();
-    std::string& text = json::ValueStringSlot::Of(member.second);
-    if (text.capacity() <= inline_capacity) continue;
-    if (text.capacity() > kLargestKeptBuffer || storage.texts.size() == kKeptTexts) {
-      std::string().swap(text);
-    } else {
-      storage.texts.push_back(std::move(text));
-    }
-  }
-}
-
-}  // namespace
-
-ReusedEnvelope BeginReusedEnvelope(int kind) noexcept {
-  ThreadEnvelopes* const storage = ThreadEnvelopesOf(true);
-  if (storage == nullptr || storage->building != nullptr) return {nullptr, nullptr};
-  ThreadEnvelopes::KeptEnvelope* chosen = nullptr;
-  for (ThreadEnvelopes::KeptEnvelope& kept : storage->envelopes) {
-    if (kept.kind == kind) chosen = &kept;
-  }
-  if (chosen == nullptr) {
-    // The envelope used longest ago makes room for this kind.
-    chosen = &storage->envelopes[0];
-    for (ThreadEnvelopes::KeptEnvelope& kept : storage->envelopes) {
-      if (kept.last_use < chosen->last_use) chosen = &kept;
-    }
-    KeepTexts(*storage, chosen->object);
-    chosen->object.Clear();
-    chosen->kind = kind;
-  }
-  chosen->last_use = ++storage->uses;
-  storage->building = chosen;
-  storage->filling = true;
-  return {storage, &chosen->object};
-}
-
-void EndFillingReusedEnvelope(ThreadEnvelopes& storage) noexcept { storage.filling = false; }
-
-void EndReusedEnvelope(ThreadEnvelopes& storage, bool built) noexcept {
-  ThreadEnvelopes::KeptEnvelope& kept = *storage.building;
-  KeepTexts(storage, kept.object);
-  if (!built) {
-    kept.object.Clear();
-    kept.kind = kNoKind;
-  }
-  storage.building = nullptr;
-  storage.filling = false;
+// Drops every member, slot and layout of the envelope.
+void Empty(KeptEnvelope& kept) noexcept {
+  kept.layout.Clear();
+  kept.slots.clear();
+  kept.shaped = false;
+  kept.object.Clear();
 }
 
 bool EveryMemberSet(const json::Object& envelope) noexcept {
@@ -182,30 +129,149 @@ bool EveryMemberSet(const json::Object& envelope) noexcept {
   return true;
 }
 
-json::Value EnvelopeText(const char* text) {
-  ThreadEnvelopes* const storage = ThreadEnvelopesOf(false);
-  const std::size_t length = std::strlen(text);
-  if (storage == nullptr || !storage->filling || length <= std::string().capacity()) {
-    return json::Value(std::string(text, length));
-  }
-  // The smallest kept buffer that holds the text.
-  std::vector<std::string>& texts = storage->texts;
-  std::string* fitting = nullptr;
-  for (std::string& kept : texts) {
-    if (kept.capacity() >= length &&
-        (fitting == nullptr || kept.capacity() < fitting->capacity())) {
-      fitting = &kept;
+// Lays out the text of a shaped envelope: the members set from constants
+// are written into it once; the others are written at each text. Without
+// the memory for it, the text is written from the object.
+void MakeLayout(KeptEnvelope& kept) noexcept {
+  try {
+    std::vector<const json::Value*> changing;
+    changing.reserve(kept.slots.size());
+    for (const MemberSlot& slot : kept.slots) {
+      if (!slot.set_to.constant) changing.push_back(slot.value);
     }
+    kept.layout.Make(kept.object, changing.data(), changing.size());
+  } catch (...) {
+    kept.layout.Clear();
   }
-  if (fitting == nullptr) return json::Value(std::string(text, length));
-  std::string buffer = std::move(*fitting);
-  if (fitting != &texts.back()) *fitting = std::move(texts.back());
-  texts.pop_back();
-  buffer.assign(text, length);
-  return json::Value(std::move(buffer));
 }
 
-std::string* AcquireThreadText() noexcept {
+// Texts too large to keep give their memory back; their members hold the
+// empty string until the next envelope of the kind sets them.
+void ReleaseLargeTexts(KeptEnvelope& kept) noexcept {
+  for (const MemberSlot& slot : kept.slots) {
+    std::string& text = json::ValueStringSlot::Of(*slot.value);
+    if (text.capacity() > kLargestKeptText) std::string().swap(text);
+  }
+}
+
+// Gives the thread's text buffer back; a buffer too large to keep gives its
+// memory back too.
+void ReleaseText(ThreadEnvelopes& storage) noexcept {
+  if (storage.text.capacity() > kLargestKeptText) storage.text.Release();
+  storage.text_in_use = false;
+}
+
+}  // namespace
+
+void EnvelopeMembers::SetByKey(const char* key, const MemberValue& value) {
+  if (mode_ == Mode::kShaped || mode_ == Mode::kMismatched) {
+    // The rest of this fill is of no use: the envelope is filled again.
+    mode_ = Mode::kMismatched;
+    return;
+  }
+  json::Value& member = (*object_)[key];
+  SetInPlace(member, value);
+  if (mode_ == Mode::kRecording) slots_->push_back(MemberSlot{key, &member, value});
+}
+
+void EnvelopeMembers::SetInPlace(json::Value& member, const MemberValue& value) {
+  switch (value.type) {
+    case json::StringType:
+      SetText(member, value.text);
+      break;
+    case json::IntType:
+      json::ValueStringSlot::SetInt(member, static_cast<int>(value.SignedNumber()));
+      break;
+    case json::UIntType:
+      json::ValueStringSlot::SetUInt(member, static_cast<unsigned int>(value.number));
+      break;
+    case json::Int64Type:
+      json::ValueStringSlot::SetInt64(member, value.SignedNumber());
+      break;
+    case json::UInt64Type:
+      json::ValueStringSlot::SetUInt64(member, value.number);
+      break;
+    case json::BoolType:
+      json::ValueStringSlot::SetBool(member, value.truth);
+      break;
+    default:
+      member.Clear();
+      break;
+  }
+}
+
+ReusedEnvelope BeginReusedEnvelope(int kind) noexcept {
+  ThreadEnvelopes* const storage = ThreadEnvelopesOf(true);
+  if (storage == nullptr || storage->building != nullptr) return {nullptr, nullptr};
+  KeptEnvelope* chosen = nullptr;
+  for (KeptEnvelope& kept : storage->envelopes) {
+    if (kept.kind == kind) chosen = &kept;
+  }
+  if (chosen == nullptr) {
+    // The envelope used longest ago makes room for this kind.
+    chosen = &storage->envelopes[0];
+    for (KeptEnvelope& kept : storage->envelopes) {
+      if (kept.last_use < chosen->last_use) chosen = &kept;
+    }
+    Empty(*chosen);
+    chosen->kind = kind;
+  }
+  chosen->last_use = ++storage->uses;
+  storage->building = chosen;
+  return {storage, chosen};
+}
+
+EnvelopeMembers StartFilling(KeptEnvelope& kept) noexcept {
+  if (!kept.shaped) {
+    // A recording fill finds every member it sets by key; one that it does
+    // not set stays null, and shows.
+    kept.slots.clear();
+    for (auto& member : kept.object) member.second.Clear();
+  }
+  kept.large_text = false;
+  return EnvelopeMembers(kept.object, kept.slots, kept.shaped);
+}
+
+bool FinishFilling(KeptEnvelope& kept, EnvelopeMembers& members) noexcept {
+  kept.large_text = kept.large_text || members.SetLargeText();
+  if (members.MatchedSlots() || (members.Recorded() && EveryMemberSet(kept.object))) {
+    kept.shaped = true;
+    if (kept.layout.Empty()) MakeLayout(kept);
+    return true;
+  }
+  // The fill set other members than the kind's last one, or fewer: it is
+  // asked again, by key, into an empty object.
+  Empty(kept);
+  members = EnvelopeMembers(kept.object, kept.slots, false);
+  return false;
+}
+
+void SendKeptEnvelope(ThreadEnvelopes& storage) noexcept {
+  KeptEnvelope& kept = *storage.building;
+  const json_internal::ObjectLayout* const layout = kept.layout.Empty() ? nullptr : &kept.layout;
+  // The thread's text buffer is in use when an envelope on the ordinary path
+  // is being delivered around this one.
+  if (storage.text_in_use) {
+    SendDataToDart(kept.object, layout);
+    return;
+  }
+  storage.text_in_use = true;
+  SendDataToDart(kept.object, layout, &storage.text);
+  ReleaseText(storage);
+}
+
+void EndReusedEnvelope(ThreadEnvelopes& storage, bool built) noexcept {
+  KeptEnvelope& kept = *storage.building;
+  if (!built) {
+    Empty(kept);
+    kept.kind = kNoKind;
+  } else if (kept.large_text) {
+    ReleaseLargeTexts(kept);
+  }
+  storage.building = nullptr;
+}
+
+json_internal::TextBuffer* AcquireThreadText() noexcept {
   ThreadEnvelopes* const storage = ThreadEnvelopesOf(true);
   if (storage == nullptr || storage->text_in_use) return nullptr;
   storage->text_in_use = true;
@@ -214,7 +280,34 @@ std::string* AcquireThreadText() noexcept {
 
 void ReleaseThreadText() noexcept {
   ThreadEnvelopes* const storage = ThreadEnvelopesOf(false);
-  if (storage == nullptr) return;
-  if (storage->text.capacity() > kLargestKeptBuffer) std::string().swap(storage->text);
-  storage->text_in_use = false;
+  if (storage != nullptr) ReleaseText(*storage);
+}
+
+void PostFilledEnvelope(int kind, FillEnvelope fill_envelope, void* fill,
+                        ReportBuildFailure report_build_failure, void* build_failed) noexcept {
+  const ReusedEnvelope reused = BeginReusedEnvelope(kind);
+  if (reused.kept != nullptr) {
+    bool built = false;
+    try {
+      EnvelopeMembers members = StartFilling(*reused.kept);
+      fill_envelope(fill, members);
+      if (!FinishFilling(*reused.kept, members)) {
+        fill_envelope(fill, members);
+        FinishFilling(*reused.kept, members);
+      }
+      built = true;
+    } catch (...) {
+    }
+    if (built) SendKeptEnvelope(*reused.storage);
+    EndReusedEnvelope(*reused.storage, built);
+    if (built) return;
+  }
+  try {
+    json::Object envelope;
+    EnvelopeMembers members(envelope);
+    fill_envelope(fill, members);
+    SendDataToDart(envelope);
+  } catch (...) {
+    report_build_failure(build_failed);
+  }
 }

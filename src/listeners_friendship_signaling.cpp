@@ -11,7 +11,7 @@
 // 40
 static void DartZelOnAddFriendCallback(const char* friend_info_array, const void* user_data) {
   PostEvent(user_data, 40,
-            [&](json::Object& event) { event["friend_info_array"] = Text(friend_info_array); });
+            [&](EnvelopeMembers& event) { event["friend_info_array"] = Text(friend_info_array); });
 }
 
 ZELBRIDGE_EXPORT int DartSetOnAddFriendCallback(const char* user_data) {
@@ -21,7 +21,7 @@ ZELBRIDGE_EXPORT int DartSetOnAddFriendCallback(const char* user_data) {
 // 41
 static void DartZelOnDeleteFriendCallback(const char* friend_id_array, const void* user_data) {
   PostEvent(user_data, 41,
-            [&](json::Object& event) { event["friend_id_array"] = Text(friend_id_array); });
+            [&](EnvelopeMembers& event) { event["friend_id_array"] = Text(friend_id_array); });
 }
 
 ZELBRIDGE_EXPORT int DartSetOnDeleteFriendCallback(const char* user_data) {
@@ -31,7 +31,7 @@ ZELBRIDGE_EXPORT int DartSetOnDeleteFriendCallback(const char* user_data) {
 // 42
 static void DartZelUpdateFriendProfileCallback(const char* friend_info_update_array,
                                                const void* user_data) {
-  PostEvent(user_data, 42, [&](json::Object& event) {
+  PostEvent(user_data, 42, [&](EnvelopeMembers& event) {
     event["friend_info_update_array"] = Text(friend_info_update_array);
   });
 }
@@ -43,7 +43,7 @@ ZELBRIDGE_EXPORT int DartSetUpdateFriendProfileCallback(const char* user_data) {
 // 43
 static void DartZelFriendAddRequestCallback(const char* json_application_array,
                                             const void* user_data) {
-  PostEvent(user_data, 43, [&](json::Object& event) {
+  PostEvent(user_data, 43, [&](EnvelopeMembers& event) {
     event["json_application_array"] = Text(json_application_array);
   });
 }
@@ -56,7 +56,7 @@ ZELBRIDGE_EXPORT int DartSetFriendAddRequestCallback(const char* user_data) {
 static void DartZelFriendApplicationListDeletedCallback(const char* json_user_id_array,
                                                         const void* user_data) {
   PostEvent(user_data, 44,
-            [&](json::Object& event) { event["json_user_id_array"] = Text(json_user_id_array); });
+            [&](EnvelopeMembers& event) { event["json_user_id_array"] = Text(json_user_id_array); });
 }
 
 ZELBRIDGE_EXPORT int DartSetFriendApplicationListDeletedCallback(const char* user_data) {
@@ -77,7 +77,7 @@ ZELBRIDGE_EXPORT int DartSetFriendApplicationListReadCallback(const char* user_d
 // 46
 static void DartZelFriendBlackListAddedCallback(const char* json_friend_info_array,
                                                 const void* user_data) {
-  PostEvent(user_data, 46, [&](json::Object& event) {
+  PostEvent(user_data, 46, [&](EnvelopeMembers& event) {
     event["json_friend_info_array"] = Text(json_friend_info_array);
   });
 }
@@ -90,7 +90,7 @@ ZELBRIDGE_EXPORT int DartSetFriendBlackListAddedCallback(const char* user_data) 
 static void DartZelFriendBlackListDeletedCallback(const char* json_user_id_array,
                                                   const void* user_data) {
   PostEvent(user_data, 47,
-            [&](json::Object& event) { event["json_user_id_array"] = Text(json_user_id_array); });
+            [&](EnvelopeMembers& event) { event["json_user_id_array"] = Text(json_user_id_array); });
 }
 
 ZELBRIDGE_EXPORT int DartSetFriendBlackListDeletedCallback(const char* user_data) {
@@ -101,7 +101,7 @@ ZELBRIDGE_EXPORT int DartSetFriendBlackListDeletedCallback(const char* user_data
 static void DartZelFriendGroupCreatedCallback(const char* group_name,
                                               const char* json_friend_info_array,
                                               const void* user_data) {
-  PostEvent(user_data, 48, [&](json::Object& event) {
+  PostEvent(user_data, 48, [&](EnvelopeMembers& event) {
     event["group_name"] = Text(group_name);
     event["json_friend_info_array"] = Text(json_friend_info_array);
   });
@@ -114,7 +114,7 @@ ZELBRIDGE_EXPORT int DartSetFriendGroupCreatedCallback(const char* user_data) {
 // 49
 static void DartZelFriendGroupDeletedCallback(const char* json_group_name_array,
                                               const void* user_data) {
-  PostEvent(user_data, 49, [&](json::Object& event) {
+  PostEvent(user_data, 49, [&](EnvelopeMembers& event) {
     event["json_group_name_array"] = Text(json_group_name_array);
   });
 }
@@ -127,7 +127,7 @@ ZELBRIDGE_EXPORT int DartSetFriendGroupDeletedCallback(const char* user_data) {
 static void DartZelFriendGroupNameChangedCallback(const char* old_group_name,
                                                   const char* new_group_name,
                                                   const void* user_data) {
-  PostEvent(user_data, 50, [&](json::Object& event) {
+  PostEvent(user_data, 50, [&](EnvelopeMembers& event) {
     event["old_group_name"] = Text(old_group_name);
     event["new_group_name"] = Text(new_group_name);
   });
@@ -141,7 +141,7 @@ ZELBRIDGE_EXPORT int DartSetFriendGroupNameChangedCallback(const char* user_data
 static void DartZelFriendsAddedToGroupCallback(const char* group_name,
                                                const char* json_friend_info_array,
                                                const void* user_data) {
-  PostEvent(user_data, 51, [&](json::Object& event) {
+  PostEvent(user_data, 51, [&](EnvelopeMembers& event) {
     event["group_name"] = Text(group_name);
     event["json_friend_info_array"] = Text(json_friend_info_array);
   });
@@ -155,7 +155,7 @@ ZELBRIDGE_EXPORT int DartSetFriendsAddedToGroupCallback(const char* user_data) {
 static void DartZelFriendsDeletedFromGroupCallback(const char* group_name,
                                                    const char* json_friend_id_array,
                                                    const void* user_data) {
-  PostEvent(user_data, 52, [&](json::Object& event) {
+  PostEvent(user_data, 52, [&](EnvelopeMembers& event) {
     event["group_name"] = Text(group_name);
     event["json_friend_id_array"] = Text(json_friend_id_array);
   });
@@ -168,7 +168,7 @@ ZELBRIDGE_EXPORT int DartSetFriendsDeletedFromGroupCallback(const char* user_dat
 // 53
 static void DartZelOfficialAccountSubscribedCallback(const char* json_official_account_info,
                                                      const void* user_data) {
-  PostEvent(user_data, 53, [&](json::Object& event) {
+  PostEvent(user_data, 53, [&](EnvelopeMembers& event) {
     event["json_official_account_info"] = Text(json_official_account_info);
   });
 }
@@ -182,7 +182,7 @@ ZELBRIDGE_EXPORT int DartSetOfficialAccountSubscribedCallback(const char* user_d
 static void DartZelOfficialAccountUnsubscribedCallback(const char* official_account_id,
                                                        const void* user_data) {
   PostEvent(user_data, 54,
-            [&](json::Object& event) { event["official_account_id"] = Text(official_account_id); });
+            [&](EnvelopeMembers& event) { event["official_account_id"] = Text(official_account_id); });
 }
 
 ZELBRIDGE_EXPORT int DartSetOfficialAccountUnsubscribedCallback(const char* user_data) {
@@ -194,7 +194,7 @@ ZELBRIDGE_EXPORT int DartSetOfficialAccountUnsubscribedCallback(const char* user
 static void DartZelOfficialAccountDeletedCallback(const char* official_account_id,
                                                   const void* user_data) {
   PostEvent(user_data, 55,
-            [&](json::Object& event) { event["official_account_id"] = Text(official_account_id); });
+            [&](EnvelopeMembers& event) { event["official_account_id"] = Text(official_account_id); });
 }
 
 ZELBRIDGE_EXPORT int DartSetOfficialAccountDeletedCallback(const char* user_data) {
@@ -204,7 +204,7 @@ ZELBRIDGE_EXPORT int DartSetOfficialAccountDeletedCallback(const char* user_data
 // 56
 static void DartZelOfficialAccountInfoChangedCallback(const char* json_official_account_info,
                                                       const void* user_data) {
-  PostEvent(user_data, 56, [&](json::Object& event) {
+  PostEvent(user_data, 56, [&](EnvelopeMembers& event) {
     event["json_official_account_info"] = Text(json_official_account_info);
   });
 }
@@ -217,7 +217,7 @@ ZELBRIDGE_EXPORT int DartSetOfficialAccountInfoChangedCallback(const char* user_
 // 57
 static void DartZelMyFollowingListChangedCallback(const char* json_user_info_list, bool is_add,
                                                   const void* user_data) {
-  PostEvent(user_data, 57, [&](json::Object& event) {
+  PostEvent(user_data, 57, [&](EnvelopeMembers& event) {
     event["is_add"] = Bool(is_add);
     event["json_user_info_list"] = Text(json_user_info_list);
   });
@@ -230,7 +230,7 @@ ZELBRIDGE_EXPORT int DartSetMyFollowingListChangedCallback(const char* user_data
 // 58
 static void DartZelMyFollowersListChangedCallback(const char* json_user_info_list, bool is_add,
                                                   const void* user_data) {
-  PostEvent(user_data, 58, [&](json::Object& event) {
+  PostEvent(user_data, 58, [&](EnvelopeMembers& event) {
     event["is_add"] = Bool(is_add);
     event["json_user_info_list"] = Text(json_user_info_list);
   });
@@ -243,7 +243,7 @@ ZELBRIDGE_EXPORT int DartSetMyFollowersListChangedCallback(const char* user_data
 // 59
 static void DartZelMutualFollowersListChangedCallback(const char* json_user_info_list, bool is_add,
                                                       const void* user_data) {
-  PostEvent(user_data, 59, [&](json::Object& event) {
+  PostEvent(user_data, 59, [&](EnvelopeMembers& event) {
     event["is_add"] = Bool(is_add);
     event["json_user_info_list"] = Text(json_user_info_list);
   });
@@ -259,7 +259,7 @@ static void DartZelSignalingReceiveNewInvitationCallback(const char* invite_id, 
                                                          const char* group_id,
                                                          const char* json_invitee_list,
                                                          const char* data, const void* user_data) {
-  PostEvent(user_data, 60, [&](json::Object& event) {
+  PostEvent(user_data, 60, [&](EnvelopeMembers& event) {
     event["invite_id"] = Text(invite_id);
     event["inviter"] = Text(inviter);
     event["group_id"] = Text(group_id);
@@ -276,7 +276,7 @@ ZELBRIDGE_EXPORT int DartSetSignalingReceiveNewInvitationCallback(const char* us
 // 61
 static void DartZelSignalingInvitationCancelledCallback(const char* invite_id, const char* inviter,
                                                         const char* data, const void* user_data) {
-  PostEvent(user_data, 61, [&](json::Object& event) {
+  PostEvent(user_data, 61, [&](EnvelopeMembers& event) {
     event["invite_id"] = Text(invite_id);
     event["inviter"] = Text(inviter);
     event["data"] = Text(data);
@@ -291,7 +291,7 @@ ZELBRIDGE_EXPORT int DartSetSignalingInvitationCancelledCallback(const char* use
 // 62
 static void DartZelSignalingInviteeAcceptedCallback(const char* invite_id, const char* invitee,
                                                     const char* data, const void* user_data) {
-  PostEvent(user_data, 62, [&](json::Object& event) {
+  PostEvent(user_data, 62, [&](EnvelopeMembers& event) {
     event["invite_id"] = Text(invite_id);
     event["invitee"] = Text(invitee);
     event["data"] = Text(data);
@@ -305,7 +305,7 @@ ZELBRIDGE_EXPORT int DartSetSignalingInviteeAcceptedCallback(const char* user_da
 // 63
 static void DartZelSignalingInviteeRejectedCallback(const char* invite_id, const char* invitee,
                                                     const char* data, const void* user_data) {
-  PostEvent(user_data, 63, [&](json::Object& event) {
+  PostEvent(user_data, 63, [&](EnvelopeMembers& event) {
     event["invite_id"] = Text(invite_id);
     event["invitee"] = Text(invitee);
     event["data"] = Text(data);
@@ -320,7 +320,7 @@ ZELBRIDGE_EXPORT int DartSetSignalingInviteeRejectedCallback(const char* user_da
 static void DartZelSignalingInvitationTimeoutCallback(const char* invite_id,
                                                       const char* json_invitee_list,
                                                       const void* user_data) {
-  PostEvent(user_data, 64, [&](json::Object& event) {
+  PostEvent(user_data, 64, [&](EnvelopeMembers& event) {
     event["invite_id"] = Text(invite_id);
     event["json_invitee_list"] = Text(json_invitee_list);
   });
@@ -334,7 +334,7 @@ ZELBRIDGE_EXPORT int DartSetSignalingInvitationTimeoutCallback(const char* user_
 // 65
 static void DartZelSignalingInvitationModifiedCallback(const char* invite_id, const char* data,
                                                        const void* user_data) {
-  PostEvent(user_data, 65, [&](json::Object& event) {
+  PostEvent(user_data, 65, [&](EnvelopeMembers& event) {
     event["invite_id"] = Text(invite_id);
     event["data"] = Text(data);
   });
@@ -350,7 +350,7 @@ static void DartZelExperimentalNotifyCallback(const char* key, const char* data,
                                               const void* user_data) {
   // Log lines have an event of their own.
   if (key != nullptr && std::strcmp(key, "OnLogCallback") == 0) return;
-  PostEvent(user_data, 66, [&](json::Object& event) {
+  PostEvent(user_data, 66, [&](EnvelopeMembers& event) {
     event["key"] = Text(key);
     event["data"] = Text(data);
   });

@@ -9,7 +9,7 @@
 // 17
 static void DartZelGroupTipsEventCallback(const char* json_group_tip, const void* user_data) {
   PostEvent(user_data, 17,
-            [&](json::Object& event) { event["json_group_tip"] = Text(json_group_tip); });
+            [&](EnvelopeMembers& event) { event["json_group_tip"] = Text(json_group_tip); });
 }
 
 ZELBRIDGE_EXPORT int DartSetGroupTipsEventCallback(const char* user_data) {
@@ -20,7 +20,7 @@ ZELBRIDGE_EXPORT int DartSetGroupTipsEventCallback(const char* user_data) {
 static void DartZelGroupAttributeChangedCallback(const char* group_id,
                                                  const char* json_group_attribute_array,
                                                  const void* user_data) {
-  PostEvent(user_data, 18, [&](json::Object& event) {
+  PostEvent(user_data, 18, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["json_group_attribute_array"] = Text(json_group_attribute_array);
   });
@@ -34,7 +34,7 @@ ZELBRIDGE_EXPORT int DartSetGroupAttributeChangedCallback(const char* user_data)
 static void DartZelGroupCounterChangedCallback(const char* group_id, const char* group_counter_key,
                                                int64_t group_counter_new_value,
                                                const void* user_data) {
-  PostEvent(user_data, 19, [&](json::Object& event) {
+  PostEvent(user_data, 19, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["group_counter_key"] = Text(group_counter_key);
     event["group_counter_new_value"] = Int64(group_counter_new_value);
@@ -48,7 +48,7 @@ ZELBRIDGE_EXPORT int DartSetGroupCounterChangedCallback(const char* user_data) {
 // 20
 static void DartZelCommunityTopicCreatedCallback(const char* group_id, const char* topic_id,
                                                  const void* user_data) {
-  PostEvent(user_data, 20, [&](json::Object& event) {
+  PostEvent(user_data, 20, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["topic_id"] = Text(topic_id);
   });
@@ -61,7 +61,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityCreateTopicCallback(const char* user_data) 
 // 21
 static void DartZelCommunityTopicDeletedCallback(const char* group_id, const char* topic_id_array,
                                                  const void* user_data) {
-  PostEvent(user_data, 21, [&](json::Object& event) {
+  PostEvent(user_data, 21, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["topic_id_array"] = Text(topic_id_array);
   });
@@ -74,7 +74,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityDeleteTopicCallback(const char* user_data) 
 // 22
 static void DartZelCommunityTopicChangedCallback(const char* group_id, const char* topic_info,
                                                  const void* user_data) {
-  PostEvent(user_data, 22, [&](json::Object& event) {
+  PostEvent(user_data, 22, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["topic_info"] = Text(topic_info);
   });
@@ -88,7 +88,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityChangeTopicInfoCallback(const char* user_da
 static void DartZelCommunityReceiveTopicRESTCustomDataCallback(const char* topic_id,
                                                                const char* custom_data,
                                                                const void* user_data) {
-  PostEvent(user_data, 23, [&](json::Object& event) {
+  PostEvent(user_data, 23, [&](EnvelopeMembers& event) {
     event["topic_id"] = Text(topic_id);
     event["custom_data"] = Text(custom_data);
   });
@@ -103,7 +103,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityReceiveTopicRESTCustomDataCallback(const ch
 static void DartZelCommunityCreatePermissionGroupCallback(const char* group_id,
                                                           const char* permission_group_info,
                                                           const void* user_data) {
-  PostEvent(user_data, 24, [&](json::Object& event) {
+  PostEvent(user_data, 24, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["permission_group_info"] = Text(permission_group_info);
   });
@@ -118,7 +118,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityCreatePermissionGroupCallback(const char* u
 static void DartZelCommunityDeletePermissionGroupCallback(const char* group_id,
                                                           const char* permission_group_id_array,
                                                           const void* user_data) {
-  PostEvent(user_data, 25, [&](json::Object& event) {
+  PostEvent(user_data, 25, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["permission_group_id_array"] = Text(permission_group_id_array);
   });
@@ -133,7 +133,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityDeletePermissionGroupCallback(const char* u
 static void DartZelCommunityChangePermissionGroupInfoCallback(const char* group_id,
                                                               const char* permission_group_info,
                                                               const void* user_data) {
-  PostEvent(user_data, 26, [&](json::Object& event) {
+  PostEvent(user_data, 26, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["permission_group_info"] = Text(permission_group_info);
   });
@@ -148,7 +148,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityChangePermissionGroupInfoCallback(const cha
 static void DartZelCommunityAddMembersToPermissionGroupCallback(const char* group_id,
                                                                 const char* json_result,
                                                                 const void* user_data) {
-  PostEvent(user_data, 27, [&](json::Object& event) {
+  PostEvent(user_data, 27, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["json_result"] = Text(json_result);
   });
@@ -163,7 +163,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityAddMembersToPermissionGroupCallback(const c
 static void DartZelCommunityRemoveMembersFromPermissionGroupCallback(const char* group_id,
                                                                      const char* json_result,
                                                                      const void* user_data) {
-  PostEvent(user_data, 28, [&](json::Object& event) {
+  PostEvent(user_data, 28, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["json_result"] = Text(json_result);
   });
@@ -179,7 +179,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityRemoveMembersFromPermissionGroupCallback(
 static void DartZelCommunityAddTopicPermissionCallback(const char* group_id,
                                                        const char* json_result,
                                                        const void* user_data) {
-  PostEvent(user_data, 29, [&](json::Object& event) {
+  PostEvent(user_data, 29, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["json_result"] = Text(json_result);
   });
@@ -194,7 +194,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityAddTopicPermissionCallback(const char* user
 static void DartZelCommunityDeleteTopicPermissionCallback(const char* group_id,
                                                           const char* json_result,
                                                           const void* user_data) {
-  PostEvent(user_data, 30, [&](json::Object& event) {
+  PostEvent(user_data, 30, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["json_result"] = Text(json_result);
   });
@@ -209,7 +209,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityDeleteTopicPermissionCallback(const char* u
 static void DartZelCommunityModifyTopicPermissionCallback(const char* group_id,
                                                           const char* json_result,
                                                           const void* user_data) {
-  PostEvent(user_data, 31, [&](json::Object& event) {
+  PostEvent(user_data, 31, [&](EnvelopeMembers& event) {
     event["group_id"] = Text(group_id);
     event["json_result"] = Text(json_result);
   });
@@ -223,7 +223,7 @@ ZELBRIDGE_EXPORT int DartSetCommunityModifyTopicPermissionCallback(const char* u
 // 32
 static void DartZelConversationEventCallback(ZelConvEvent conv_event, const char* json_conv_array,
                                              const void* user_data) {
-  PostEvent(user_data, 32, [&](json::Object& event) {
+  PostEvent(user_data, 32, [&](EnvelopeMembers& event) {
     event["conv_event"] = Int(conv_event);
     event["json_conv_array"] = Text(json_conv_array);
   });
@@ -237,7 +237,7 @@ ZELBRIDGE_EXPORT int DartSetConvEventCallback(const char* user_data) {
 static void DartZelTotalUnreadMessageCountChangedCallback(int32_t total_unread_count,
                                                           const void* user_data) {
   PostEvent(user_data, 33,
-            [&](json::Object& event) { event["total_unread_count"] = Int(total_unread_count); });
+            [&](EnvelopeMembers& event) { event["total_unread_count"] = Int(total_unread_count); });
 }
 
 ZELBRIDGE_EXPORT int DartSetConvTotalUnreadMessageCountChangedCallback(const char* user_data) {
@@ -249,7 +249,7 @@ ZELBRIDGE_EXPORT int DartSetConvTotalUnreadMessageCountChangedCallback(const cha
 static void DartZelTotalUnreadMessageCountChangedByFilterCallback(const char* filter,
                                                                   int32_t total_unread_count,
                                                                   const void* user_data) {
-  PostEvent(user_data, 34, [&](json::Object& event) {
+  PostEvent(user_data, 34, [&](EnvelopeMembers& event) {
     event["filter"] = Text(filter);
     event["total_unread_count"] = Int(total_unread_count);
   });
@@ -264,7 +264,7 @@ ZELBRIDGE_EXPORT int DartSetConvUnreadMessageCountChangedByFilterCallback(const 
 static void DartZelConversationGroupCreatedCallback(const char* group_name,
                                                     const char* conversation_array,
                                                     const void* user_data) {
-  PostEvent(user_data, 35, [&](json::Object& event) {
+  PostEvent(user_data, 35, [&](EnvelopeMembers& event) {
     event["group_name"] = Text(group_name);
     event["conversation_array"] = Text(conversation_array);
   });
@@ -277,7 +277,7 @@ ZELBRIDGE_EXPORT int DartSetConvConversationGroupCreatedCallback(const char* use
 
 // 36
 static void DartZelConversationGroupDeletedCallback(const char* group_name, const void* user_data) {
-  PostEvent(user_data, 36, [&](json::Object& event) { event["group_name"] = Text(group_name); });
+  PostEvent(user_data, 36, [&](EnvelopeMembers& event) { event["group_name"] = Text(group_name); });
 }
 
 ZELBRIDGE_EXPORT int DartSetConvConversationGroupDeletedCallback(const char* user_data) {
@@ -288,7 +288,7 @@ ZELBRIDGE_EXPORT int DartSetConvConversationGroupDeletedCallback(const char* use
 // 37
 static void DartZelConversationGroupNameChangedCallback(const char* old_name, const char* new_name,
                                                         const void* user_data) {
-  PostEvent(user_data, 37, [&](json::Object& event) {
+  PostEvent(user_data, 37, [&](EnvelopeMembers& event) {
     event["old_name"] = Text(old_name);
     event["new_name"] = Text(new_name);
   });
@@ -303,7 +303,7 @@ ZELBRIDGE_EXPORT int DartSetConvConversationGroupNameChangedCallback(const char*
 static void DartZelConversationsAddedToGroupCallback(const char* group_name,
                                                      const char* conversation_array,
                                                      const void* user_data) {
-  PostEvent(user_data, 38, [&](json::Object& event) {
+  PostEvent(user_data, 38, [&](EnvelopeMembers& event) {
     event["group_name"] = Text(group_name);
     event["conversation_array"] = Text(conversation_array);
   });
@@ -318,7 +318,7 @@ ZELBRIDGE_EXPORT int DartSetConvConversationsAddedToGroupCallback(const char* us
 static void DartZelConversationsDeletedFromGroupCallback(const char* group_name,
                                                          const char* conversation_array,
                                                          uint32_t reason, const void* user_data) {
-  PostEvent(user_data, 39, [&](json::Object& event) {
+  PostEvent(user_data, 39, [&](EnvelopeMembers& event) {
     event["group_name"] = Text(group_name);
     event["reason"] = UInt(reason);
     event["conversation_array"] = Text(conversation_array);

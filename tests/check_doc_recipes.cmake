@@ -4,13 +4,16 @@
 #   - every ZELBRIDGE_ variable a recipe sets (-DNAME=, set(NAME) is one the
 #     project's CMake files define;
 #   - every toolchain file a recipe names (cmake/toolchains/...) exists;
-#   - every recipe that configures an iOS or Android build names the real
-#     Dart SDK's include/ folder (ZELBRIDGE_DART_SDK_INCLUDE_DIR) and every
-#     path the production presets require, so that no shipped build quietly
-#     takes the bundled Dart API stand-in;
-#   - an Android recipe that builds without the android-* presets (the
-#     Gradle recipe, all blocks of its section together) passes what those
-#     presets set, the 16 KB page flag among it.
+#   - every recipe that configures a shipped iOS or Android build names the
+#     real Dart SDK's include/ folder (ZELBRIDGE_DART_SDK_INCLUDE_DIR) and
+#     every path its presets require (without presets: what the production
+#     preset requires), so that no shipped build quietly takes the bundled
+#     Dart API stand-in;
+#   - an Android recipe that builds without the android-* presets (a Gradle
+#     recipe, all blocks of its section together, and the Flutter plugin's
+#     android/build.gradle with its CMakeLists.txt) passes what those
+#     presets set: the C++ runtime, the 16 KB page support, the SDK and the
+#     Dart SDK.
 # Any fault is a fatal error, so the test fails.
 #
 #   cmake -DSOURCE_DIR=<checkout> -P check_doc_recipes.cmake
@@ -102,10 +105,17 @@ function(preset_requirements preset out_var)
   set(${out_var} "${requirements}" PARENT_SCOPE)
 endfunction()
 
-preset_cache_variables(production production_variables)
-list(FILTER production_variables INCLUDE REGEX "^ZELBRIDGE_REQUIRED_PATHS=")
-string(REGEX REPLACE "^ZELBRIDGE_REQUIRED_PATHS=" "" shipped_paths "${production_variables}")
-string(REPLACE "@" ";" shipped_paths "${shipped_paths}")
+# The paths a configure preset refuses to build without (none for a
+# development preset, which builds against the stand-ins).
+function(preset_required_paths preset out_var)
+  preset_cache_variables("${preset}" variables)
+  list(FILTER variables INCLUDE REGEX "^ZELBRIDGE_REQUIRED_PATHS=")
+  string(REGEX REPLACE "^ZELBRIDGE_REQUIRED_PATHS=" "" paths "${variables}")
+  string(REPLACE "@" ";" paths "${paths}")
+  set(${out_var} "${paths}" PARENT_SCOPE)
+endfunction()
+
+preset_required_paths(production shipped_paths)
 if(NOT "ZELBRIDGE_DART_SDK_INCLUDE_DIR" IN_LIST shipped_paths)
   fault("the production preset does not require ZELBRIDGE_DART_SDK_INCLUDE_DIR")
 endif()
@@ -184,14 +194,26 @@ function(check_block where block)
     endif()
   endforeach()
   configures("${block}" sets_up)
-  if(sets_up AND block MATCHES "ios-arm64|iOS|[Aa]ndroid|ANDROID_")
+  # A recipe through presets needs the paths those presets require: none for
+  # a development build (the ios workflow, one iOS slice). Any other recipe
+  # needs what the production preset requires.
+  set(block_paths ${shipped_paths})
+  if(names)
+    set(block_paths "")
+    foreach(name IN LISTS names)
+      preset_required_paths("${name}" paths)
+      list(APPEND block_paths ${paths})
+    endforeach()
+    list(REMOVE_DUPLICATES block_paths)
+  endif()
+  if(sets_up AND block_paths AND block MATCHES "ios|iOS|[Aa]ndroid|ANDROID_")
     if(NOT block MATCHES "ZELBRIDGE_DART_SDK_INCLUDE_DIR")
       fault("${where}: an iOS or Android recipe without ZELBRIDGE_DART_SDK_INCLUDE_DIR")
     endif()
     # A recipe in one block names every path a shipped build needs; the
     # blocks of a Gradle recipe are checked together below.
     if(block MATCHES "--preset" OR NOT block MATCHES "[Aa]ndroid|ANDROID_")
-      foreach(path IN LISTS shipped_paths)
+      foreach(path IN LISTS block_paths)
         if(NOT block MATCHES "${path}" AND NOT path STREQUAL "ZELBRIDGE_DART_SDK_INCLUDE_DIR")
           fault("${where}: an iOS or Android recipe that names no ${path}")
         endif()
@@ -256,6 +278,23 @@ foreach(doc IN LISTS docs)
     endforeach()
     unset(gradle_${key})
   endforeach()
+endforeach()
+
+# The Flutter plugin's Gradle build and the CMakeLists.txt it points at.
+set(plugin_android "")
+foreach(file flutter_plugin/android/build.gradle flutter_plugin/android/CMakeLists.txt)
+  file(READ "${SOURCE_DIR}/${file}" text)
+  if(SIMULATE_DROP)
+    string(REPLACE "${SIMULATE_DROP}" "" text "${text}")
+  endif()
+  string(APPEND plugin_android "${text}")
+endforeach()
+foreach(requirement IN LISTS android_requirements)
+  if(NOT plugin_android MATCHES "${requirement}")
+    string(REPLACE "\\" "" shown "${requirement}")
+    string(REPLACE "[= ]" "=" shown "${shown}")
+    fault("flutter_plugin/android: an Android recipe without the presets lacks ${shown}")
+  endif()
 endforeach()
 
 if(recipes_checked EQUAL 0)

@@ -59,27 +59,11 @@ include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 header_export_names("${HEADER}" check_macho header_symbols)
 list(TRANSFORM header_symbols PREPEND "_")
 
-# The JSON interface as demangled-name prefixes: "json::Value::" for each
-# ZELJSON_API class, "json::Serialize(" for each ZELJSON_API function.
+# The JSON interface, as the demangled-name prefixes each of its classes and
+# functions must show.
 set(json_prefixes "")
 if(JSON_HEADER)
-  read_without_comments("${JSON_HEADER}" json_text)
-  string(REGEX MATCHALL "class ZELJSON_API [A-Za-z0-9_]+" classes "${json_text}")
-  foreach(class IN LISTS classes)
-    string(REGEX REPLACE "^class ZELJSON_API " "" class "${class}")
-    list(APPEND json_prefixes "json::${class}::")
-  endforeach()
-  string(REGEX MATCHALL "\nZELJSON_API [^@{}(]*[ *&](operator[^ (]+|[A-Za-z0-9_]+)\\(" functions
-                        "${json_text}")
-  foreach(function IN LISTS functions)
-    string(REGEX REPLACE "^.*[ *&](operator[^ (]+|[A-Za-z0-9_]+)\\($" "json::\\1(" prefix
-                         "${function}")
-    list(APPEND json_prefixes "${prefix}")
-  endforeach()
-  list(REMOVE_DUPLICATES json_prefixes)
-  if(NOT json_prefixes)
-    message(FATAL_ERROR "check_macho: no ZELJSON_API declarations in ${JSON_HEADER}")
-  endif()
+  json_interface_prefixes("${JSON_HEADER}" check_macho json_prefixes)
 endif()
 
 set(failures "")
@@ -139,30 +123,13 @@ foreach(slice IN LISTS slices)
 
   # Of the other exports, those of the JSON library's namespace are its
   # interface when it is published; anything else is foreign.
-  set(foreign "")
-  set(json_count 0)
-  set(json_missing ${json_prefixes})
-  if(JSON_HEADER AND others)
-    run(demangled "${CXXFILT}" -_ ${others})
-    list(LENGTH others other_count)
-    math(EXPR last "${other_count} - 1")
-    foreach(index RANGE ${last})
-      list(GET others ${index} symbol)
-      list(GET demangled ${index} name)
-      if(name MATCHES "^json::")
-        math(EXPR json_count "${json_count} + 1")
-        foreach(prefix IN LISTS json_missing)
-          string(FIND "${name}" "${prefix}" at)
-          if(at EQUAL 0)
-            list(REMOVE_ITEM json_missing "${prefix}")
-          endif()
-        endforeach()
-      else()
-        list(APPEND foreign "${symbol}")
-      endif()
-    endforeach()
+  if(JSON_HEADER)
+    split_json_symbols(SYMBOLS ${others} PREFIXES ${json_prefixes} CXXFILT "${CXXFILT}"
+                       FOREIGN foreign MISSING json_missing COUNT json_count)
   else()
     set(foreign ${others})
+    set(json_missing "")
+    set(json_count 0)
   endif()
 
   report(${slice} exported_twice "exported more than once")

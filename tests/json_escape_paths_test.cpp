@@ -70,10 +70,10 @@ class EscapePathTest : public testing::TestWithParam<EscapePath> {
   static void ExpectEscaped(const std::string& raw, const std::string& what) {
     const std::string expected = Reference(raw);
     ASSERT_EQ(json_internal::EscapedString(raw.data(), raw.size()), expected) << what;
-    static std::string reused;
+    static json_internal::TextBuffer reused;
     const std::size_t length = json_internal::WriteEscapedString(raw.data(), raw.size(), reused);
-    ASSERT_EQ(reused.substr(0, length), expected) << what << " (reused buffer)";
-    ASSERT_EQ(reused[length], '\0') << what;
+    ASSERT_EQ(std::string(reused.data(), length), expected) << what << " (reused buffer)";
+    ASSERT_EQ(reused.data()[length], '\0') << what;
     json::Array array;
     array.push_back(json::Value(raw));
     ASSERT_EQ(json::Serialize(json::Value(array)), "[" + expected + "]") << what;

@@ -58,7 +58,7 @@ add_test(NAME macho_check_fails_on_other_minimum_os
 # The stand-in SDK exports none of the bridge's functions but its own, has no
 # run path and is not stripped.
 add_test(NAME macho_check_fails_on_other_library
-  COMMAND ${macho_check} ${macho_json} -DLIBRARY=$<TARGET_FILE:ZelSDK> -P ${macho_check_script})
+  COMMAND ${macho_check} ${macho_json} -DLIBRARY=$<TARGET_FILE:zelbridge_sdk> -P ${macho_check_script})
 set_tests_properties(macho_check_fails_on_missing_export PROPERTIES
   PASS_REGULAR_EXPRESSION "Mach-O check failed:.*1 declared in the header but not exported: _DartLogin\n")
 set_tests_properties(macho_check_fails_on_build_path PROPERTIES

@@ -6,4 +6,5 @@
 #   cmake --build build-ios --config Release --target zelbridge
 set(CMAKE_SYSTEM_NAME iOS)
 set(CMAKE_OSX_ARCHITECTURES arm64)
-set(CMAKE_OSX_DEPLOYMENT_TARGET 12.0 CACHE STRING "Minimum iOS version")
+include(${CMAKE_CURRENT_LIST_DIR}/ios-deployment-target.cmake)
+set(CMAKE_OSX_DEPLOYMENT_TARGET ${zelbridge_ios_minimum_os} CACHE STRING "Minimum iOS version")

@@ -12,19 +12,9 @@ set(CMAKE_OSX_DEPLOYMENT_TARGET 11.0 CACHE STRING "Minimum macOS version")
 # rules override, read after the platform files, sets what it would.
 set(CMAKE_USER_MAKE_RULES_OVERRIDE ${CMAKE_CURRENT_LIST_DIR}/macos/rpath-rules.cmake)
 
-set(zig_home "$ENV{ZELBRIDGE_ZIG_HOME}")
-if(NOT zig_home)
-  if(DEFINED ENV{XDG_CACHE_HOME})
-    set(zig_home "$ENV{XDG_CACHE_HOME}/zelbridge/zig-0.11.0")
-  else()
-    set(zig_home "$ENV{HOME}/.cache/zelbridge/zig-0.11.0")
-  endif()
-endif()
-if(NOT EXISTS "${zig_home}/zig")
-  message(FATAL_ERROR "The macOS presets compile with Zig 0.11.0, which is not in ${zig_home}: "
-    "run .ci/install-missing.sh macos (or set ZELBRIDGE_ZIG_HOME to Zig's folder, when "
-    "configuring and when building).")
-endif()
+set(zig_needed_by "The macOS presets compile with")
+set(zig_install_set macos)
+include(${CMAKE_CURRENT_LIST_DIR}/zig-home.cmake)
 
 set(CMAKE_C_COMPILER ${CMAKE_CURRENT_LIST_DIR}/macos/${zig_macos_arch}-macos-cc)
 set(CMAKE_CXX_COMPILER ${CMAKE_CURRENT_LIST_DIR}/macos/${zig_macos_arch}-macos-c++)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "internal_visibility.h"
+#include "text_buffer.h"
 
 namespace json_internal {
 
@@ -32,7 +33,7 @@ ZELJSON_INTERNAL std::string EscapedString(const char* data, std::size_t size);
 // The same into buffer, which is reused from one call to the next: the text
 // is buffer's first bytes, followed by a NUL; returns its length.
 ZELJSON_INTERNAL std::size_t WriteEscapedString(const char* data, std::size_t size,
-                                                std::string& buffer);
+                                                TextBuffer& buffer);
 
 }  // namespace json_internal
 

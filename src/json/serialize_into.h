@@ -9,13 +9,14 @@
 
 #include "internal_visibility.h"
 #include "json.h"
+#include "text_buffer.h"
 
 namespace json_internal {
 
 // The text that json::Serialize gives for the object, written into buffer's
 // first bytes and followed by a NUL; returns its length. The buffer keeps
 // its size, so a text no longer than an earlier one allocates nothing.
-ZELJSON_INTERNAL std::size_t SerializeInto(const json::Object& object, std::string& buffer);
+ZELJSON_INTERNAL std::size_t SerializeInto(const json::Object& object, TextBuffer& buffer);
 
 }  // namespace json_internal
 

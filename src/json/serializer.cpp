@@ -18,7 +18,9 @@
 // ZELJSON_NO_TO_CHARS forces the snprintf form of doubles, so that tests can
 // cover that fallback.
 #include "escape_kernels.h"
+#include "object_layout.h"
 #include "serialize_into.h"
+#include "text_buffer.h"
 
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L && !defined(ZELJSON_NO_TO_CHARS)
 #define ZELJSON_DOUBLE_TO_CHARS 1
@@ -30,22 +32,23 @@ namespace {
 
 // ------------------------------------------------------------------ Writer
 
-// Appends into one std::string. The string is kept sized ahead of the
-// cursor, so each write is a bounds check and a copy. It starts at the size
-// the caller expects and grows as the text needs. A fresh text is cut to
-// what was written at the end; a reused buffer keeps its size, so that the
-// next text needs neither an allocation nor a fill, and ends its text with
-// a NUL instead.
+// Appends into one buffer, kept sized ahead of the cursor, so each write is a
+// bounds check and a copy. It starts at the size the caller expects and grows
+// as the text needs. The buffer is either a fresh std::string, cut to what
+// was written at the end, or a kept TextBuffer, which keeps its size, so that
+// the next text needs no allocation, and ends its text with a NUL instead.
 class Writer {
  public:
-  enum class Buffer { kFresh, kReused };
+  Writer(std::string& out, std::size_t initial) : string_(&out) {
+    out.resize(initial < kMinimum ? kMinimum : initial);
+    base_ = &out[0];
+    cap_ = out.size();
+  }
 
-  Writer(std::string& out, std::size_t initial, Buffer buffer) : out_(out), buffer_(buffer) {
-    if (initial < kMinimum) initial = kMinimum;
-    if (buffer == Buffer::kFresh || out_.size() < initial) out_.resize(initial);
-    base_ = &out_[0];
-    pos_ = 0;
-    cap_ = out_.size();
+  Writer(json_internal::TextBuffer& out, std::size_t initial) : buffer_(&out) {
+    out.Reserve(initial < kMinimum ? kMinimum : initial, 0);
+    base_ = out.data();
+    cap_ = out.capacity();
   }
 
   // Room for n more bytes at the cursor; commit what was used with Advance.
@@ -53,7 +56,14 @@ class Writer {
     if (cap_ - pos_ < n) Grow(n);
     return base_ + pos_;
   }
+  // The same when n is all the text still needs: the buffer grows to
+  // exactly that, not by half again.
+  char* LastRoom(std::size_t n) {
+    if (cap_ - pos_ < n) Resize(pos_ + n);
+    return base_ + pos_;
+  }
   void Advance(std::size_t n) { pos_ += n; }
+  std::size_t Length() const { return pos_; }
   void SetCursor(char* p) { pos_ = static_cast<std::size_t>(p - base_); }
   // One past the last byte that may be written without asking for Room.
   char* Limit() const { return base_ + cap_; }
@@ -69,8 +79,8 @@ class Writer {
 
   // The length of the text.
   std::size_t Finish() {
-    if (buffer_ == Buffer::kFresh) {
-      out_.resize(pos_);
+    if (string_ != nullptr) {
+      string_->resize(pos_);
     } else {
       Put('\0');
       --pos_;
@@ -81,28 +91,39 @@ class Writer {
  private:
   static constexpr std::size_t kMinimum = 256;
 
-  // A new string of exactly the size wanted, at least half as large again
-  // as the old one so that growth stays amortised: only the written bytes
-  // are carried over, and the allocation ends where the room ends, so a
-  // write past the room is caught by address sanitizers instead of landing
-  // in spare capacity.
+  // At least half as large again, so that growth stays amortised.
   void Grow(std::size_t n) {
     std::size_t want = cap_ + cap_ / 2;
     if (want < pos_ + n) want = pos_ + n;
+    Resize(want);
+  }
+
+  // A kept buffer grows in place where it can. A string is replaced by one
+  // of exactly the size wanted, into which only the written bytes are
+  // copied. Either way the allocation ends where the room ends, so a write
+  // past the room is caught by address sanitizers instead of landing in
+  // spare capacity.
+  void Resize(std::size_t want) {
+    if (buffer_ != nullptr) {
+      buffer_->Reserve(want, pos_);
+      base_ = buffer_->data();
+      cap_ = buffer_->capacity();
+      return;
+    }
     std::string bigger;
     bigger.reserve(want);
     bigger.append(base_, pos_);
     bigger.resize(want);
-    out_.swap(bigger);
-    base_ = &out_[0];
-    cap_ = out_.size();
+    string_->swap(bigger);
+    base_ = &(*string_)[0];
+    cap_ = string_->size();
   }
 
-  std::string& out_;
-  const Buffer buffer_;
-  char* base_;
-  std::size_t pos_;
-  std::size_t cap_;
+  std::string* const string_ = nullptr;
+  json_internal::TextBuffer* const buffer_ = nullptr;
+  char* base_ = nullptr;
+  std::size_t pos_ = 0;
+  std::size_t cap_ = 0;
 };
 
 // Copies n bytes; short copies, such as most keys, stay inline instead of a
@@ -257,47 +278,57 @@ inline void WriteDouble(Writer& w, double d) {
 
 // ----------------------------------------------------------------- Strings
 
-// Room that the last bytes of a string ask for: their padded copy, as the
-// loops keep room for at least one byte per byte of input, and the worst
-// case of its blocks, one block of up to 32 bytes or two of up to 16.
+// Room kept beyond a string's expected length: enough for its last bytes,
+// fewer than the loop reads at a time, which go through the escaping table
+// one by one (six bytes each at most, and the padding of the last table
+// entry), and for the closing quote.
 constexpr std::size_t kTailRoom =
     2 * json_internal::kMaxReadSpan +
     2 * json_internal::MaxBlockOutput(json_internal::kMaxReadSpan / 2);
-static_assert(kTailRoom >= json_internal::kMaxReadSpan +
-                               json_internal::MaxBlockOutput(json_internal::kMaxReadSpan),
-              "room for one padded block of the widest loop");
+static_assert(kTailRoom >= json_internal::MaxBlockOutput(json_internal::kMaxReadSpan - 1) + 1,
+              "room for the last bytes of the widest loop and the closing quote");
 
-// The last bytes of a string, fewer than the loop reads at a time, are
-// escaped from a copy padded with spaces to whole blocks, so that no loop
-// reads past the text (which may end where readable memory ends); the
-// padding's output is then dropped. Makes sure of room for the closing
-// quote too.
-char* EscapeLastBytes(Writer& w, const json_internal::StringEscaper& escaper, const char* in,
-                      std::size_t n, char* out) {
-  if (n == 0) return out;
-  // n < read_span <= 2 * block: one block or two.
-  const std::size_t blocks = n > escaper.block ? 2 : 1;
-  const std::size_t padded_size = (blocks - 1) * escaper.block + escaper.read_span;
-  char padded[2 * json_internal::kMaxReadSpan];
-  std::memset(padded, ' ', sizeof padded);
-  CopyBytes(padded, in, n);
-  const std::size_t need = padded_size + blocks * escaper.max_out + 1;
+// The last bytes of a string, fewer than the loop reads at a time, through
+// the table one by one; no loop reads past the text, which may end where
+// readable memory ends. Escaping them as a block from a copy padded to a
+// whole block took fewer instructions, but the block's wide load of bytes
+// just stored narrowly waits until those stores complete (the processor
+// cannot forward them), which cost more time at 100 B than the bytes do
+// one by one. Makes sure of room for the closing quote too.
+char* EscapeLastBytes(Writer& w, const char* in, std::size_t n, char* out) {
+  const std::size_t need = json_internal::MaxBlockOutput(n) + 1;
   if (static_cast<std::size_t>(w.Limit() - out) < need) {
     w.SetCursor(out);
     out = w.Room(need);
   }
-  out = escaper.escape_blocks(padded, padded + padded_size, out, w.Limit()).out;
-  return out - (blocks * escaper.block - n);
+  return json_internal::EscapeEachByte(in, n, out);
+}
+
+// Remaining bytes of a string from which the room they need is counted
+// exactly, escape by escape, when the first guess was too small: a text that
+// escapes heavily (control characters grow sixfold) then grows the buffer
+// once, to its final size, instead of by half again and again, each time
+// holding the old buffer and the new one. Below this, the count would cost
+// more than the guess saves.
+constexpr std::size_t kCountRoomFrom = 1 << 20;
+
+// The length of the bytes once escaped.
+std::size_t EscapedLength(const char* in, std::size_t n) {
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    length += json_internal::kEscapeTable.entry[static_cast<unsigned char>(in[i])].length;
+  }
+  return length;
 }
 
 // A quoted, escaped string value, through the loop in use (string_escape.cpp).
 // Room is taken once for the unescaped length and an eighth more, which
 // covers the escapes of typical texts (an SDK document inside a string value
-// grows by about a tenth), so that a large string grows the buffer once, to
-// about its final size. The loop stops where it runs out of room or input;
-// then the buffer grows, or the last bytes are escaped.
-void WriteString(Writer& w, const char* text, std::size_t size) {
-  const json_internal::StringEscaper& escaper = json_internal::CurrentEscaper();
+// grows by about a tenth), so that a large string usually needs no more. The
+// loop stops where it runs out of room or input; then the buffer grows, to
+// the exact size that a large rest needs, or the last bytes are escaped.
+void WriteString(Writer& w, const json_internal::StringEscaper& escaper, const char* text,
+                 std::size_t size) {
   const char* in = text;
   const char* const end = text + size;
   char* out = w.Room(size + size / 8 + kTailRoom + 2);
@@ -309,12 +340,20 @@ void WriteString(Writer& w, const char* text, std::size_t size) {
     const std::size_t rest = static_cast<std::size_t>(end - in);
     if (rest >= escaper.read_span) {
       w.SetCursor(out);
-      out = w.Room(rest + rest / 8 + escaper.max_out + kTailRoom + 1);
+      if (rest >= kCountRoomFrom) {
+        out = w.LastRoom(EscapedLength(in, rest) + escaper.max_out + kTailRoom + 1);
+      } else {
+        out = w.Room(rest + rest / 8 + escaper.max_out + kTailRoom + 1);
+      }
     }
   }
-  out = EscapeLastBytes(w, escaper, in, static_cast<std::size_t>(end - in), out);
+  out = EscapeLastBytes(w, in, static_cast<std::size_t>(end - in), out);
   *out++ = '"';
   w.SetCursor(out);
+}
+
+void WriteString(Writer& w, const char* text, std::size_t size) {
+  WriteString(w, json_internal::CurrentEscaper(), text, size);
 }
 
 }  // namespace
@@ -437,11 +476,11 @@ std::string Serialize(const Value& value) {
   if (type != ObjectType && type != ArrayType) return std::string();
   std::string out;
   if (type == ObjectType) {
-    Writer w(out, ExpectedSize(value.ToObject()), Writer::Buffer::kFresh);
+    Writer w(out, ExpectedSize(value.ToObject()));
     SerializeObject(value.ToObject(), w);
     w.Finish();
   } else {
-    Writer w(out, ExpectedSize(value.ToArray()), Writer::Buffer::kFresh);
+    Writer w(out, ExpectedSize(value.ToArray()));
     SerializeArray(value.ToArray(), w);
     w.Finish();
   }
@@ -452,22 +491,100 @@ std::string Serialize(const Value& value) {
 
 namespace json_internal {
 
-std::size_t SerializeInto(const json::Object& object, std::string& buffer) {
-  Writer w(buffer, ExpectedSize(object), Writer::Buffer::kReused);
+std::size_t SerializeInto(const json::Object& object, TextBuffer& buffer) {
+  Writer w(buffer, ExpectedSize(object));
   SerializeObject(object, w);
+  return w.Finish();
+}
+
+void ObjectLayout::Make(const json::Object& object, const json::Value* const* changing,
+                        std::size_t count) {
+  Clear();
+  const auto changes = [&](const json::Value& value) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (changing[i] == &value) return true;
+    }
+    return false;
+  };
+  // Room for the fixed text alone: a large member that changes is not
+  // written here, so no room is made for it.
+  std::size_t expected = 2 + kTailRoom;
+  for (const auto& member : object) {
+    expected +=
+        member.first.size() + 4 + (changes(member.second) ? 0 : ExpectedSize(member.second));
+  }
+  std::string fixed;
+  std::vector<Part> parts;
+  parts.reserve(count);
+  Writer w(fixed, expected);
+  w.Put('{');
+  bool first = true;
+  for (const auto& member : object) {
+    if (!first) w.Put(',');
+    first = false;
+    w.Put('"');
+    w.Append(member.first.data(), member.first.size());
+    w.Append("\":", 2);
+    const json::Value* const value = &member.second;
+    if (changes(*value)) {
+      parts.push_back(Part{w.Length(), value});
+    } else {
+      SerializeValue(*value, w);
+    }
+  }
+  w.Put('}');
+  w.Finish();
+  fixed_.swap(fixed);
+  parts_.swap(parts);
+}
+
+void ObjectLayout::Clear() noexcept {
+  std::string().swap(fixed_);
+  std::vector<Part>().swap(parts_);
+}
+
+// The fixed text is copied between the members that change; string members,
+// most of them, are written without going through the switch of types.
+std::size_t ObjectLayout::SerializeInto(TextBuffer& buffer) const {
+  std::size_t expected = fixed_.size() + kTailRoom;
+  for (const Part& part : parts_) {
+    const json::Value& value = *part.value;
+    expected += value.GetValueType() == json::StringType
+                    ? value.ToString().size() + value.ToString().size() / 8 + 2
+                    : kDoubleRoom;
+  }
+  Writer w(buffer, expected);
+  const StringEscaper& escaper = CurrentEscaper();
+  const char* const fixed = fixed_.data();
+  std::size_t from = 0;
+  for (const Part& part : parts_) {
+    const std::size_t n = part.fixed_end - from;
+    CopyBytes(w.Room(n), fixed + from, n);
+    w.Advance(n);
+    from = part.fixed_end;
+    const json::Value& value = *part.value;
+    if (value.GetValueType() == json::StringType) {
+      WriteString(w, escaper, value.ToString().data(), value.ToString().size());
+    } else {
+      SerializeValue(value, w);
+    }
+  }
+  const std::size_t n = fixed_.size() - from;
+  CopyBytes(w.Room(n), fixed + from, n);
+  w.Advance(n);
   return w.Finish();
 }
 
 std::string EscapedString(const char* data, std::size_t size) {
   std::string out;
-  Writer w(out, size + 2, Writer::Buffer::kFresh);
+  Writer w(out, size + 2);
   WriteString(w, data, size);
   w.Finish();
   return out;
 }
 
-std::size_t WriteEscapedString(const char* data, std::size_t size, std::string& buffer) {
-  Writer w(buffer, size + 2, Writer::Buffer::kReused);
+std::size_t WriteEscapedString(const char* data, std::size_t size, TextBuffer& buffer) {
+  Writer w(buffer, size + 2);
   WriteString(w, data, size);
   return w.Finish();
 }

@@ -19,12 +19,21 @@
 # The contents are the bundled Dart API layer's (dart_api/include), with the
 # include lines of the layout and the table's minor version set to MINOR.
 #
-#   cmake -DLAYOUT=prefixed -DMINOR=2 -DDESTINATION=<dir> -P make_dart_sdk.cmake
+# STRING=mutable declares a string message's text as Dart SDK releases did
+# before it became const (Dart_CObject's "char* as_string"); the default,
+# const, as they do since.
+#
+#   cmake -DLAYOUT=prefixed -DMINOR=2 [-DSTRING=mutable] -DDESTINATION=<dir> -P make_dart_sdk.cmake
 
 cmake_minimum_required(VERSION 3.20)
 
-if(NOT LAYOUT MATCHES "^(plain|prefixed)$" OR NOT DESTINATION OR NOT MINOR MATCHES "^[0-9]+$")
-  message(FATAL_ERROR "make_dart_sdk: -DLAYOUT=plain|prefixed -DMINOR=<n> -DDESTINATION=<dir>")
+if(NOT STRING)
+  set(STRING const)
+endif()
+if(NOT LAYOUT MATCHES "^(plain|prefixed)$" OR NOT DESTINATION OR NOT MINOR MATCHES "^[0-9]+$"
+   OR NOT STRING MATCHES "^(const|mutable)$")
+  message(FATAL_ERROR "make_dart_sdk: -DLAYOUT=plain|prefixed -DMINOR=<n> [-DSTRING=const|mutable] "
+    "-DDESTINATION=<dir>")
 endif()
 
 get_filename_component(bundled "${CMAKE_CURRENT_LIST_DIR}/../../dart_api/include" ABSOLUTE)
@@ -39,6 +48,13 @@ foreach(file IN LISTS files)
     string(REGEX REPLACE "#include \"(${dart_headers})\"" "#include \"include/\\1\"" text "${text}")
   endif()
   string(REGEX REPLACE "(#define DART_API_DL_MINOR_VERSION) [0-9]+" "\\1 ${MINOR}" text "${text}")
+  if(STRING STREQUAL "mutable" AND file STREQUAL "dart_native_api.h")
+    string(FIND "${text}" "    const char* as_string;" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "make_dart_sdk: no const char* as_string in ${bundled}/${file}")
+    endif()
+    string(REPLACE "    const char* as_string;" "    char* as_string;" text "${text}")
+  endif()
   file(WRITE "${DESTINATION}/include/${file}" "${text}")
 endforeach()
 
@@ -48,5 +64,5 @@ file(WRITE "${DESTINATION}/version" "#error the Dart SDK's version file was incl
 
 file(STRINGS "${DESTINATION}/include/dart_api_dl.c" include_lines REGEX "^#include \"")
 list(JOIN include_lines ", " include_text)
-message(STATUS "Dart SDK stand-in (${LAYOUT} layout, API 2.${MINOR}) in ${DESTINATION}: "
+message(STATUS "Dart SDK stand-in (${LAYOUT} layout, API 2.${MINOR}, ${STRING} as_string) in ${DESTINATION}: "
                "dart_api_dl.c has ${include_text}")

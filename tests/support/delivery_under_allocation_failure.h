@@ -23,13 +23,15 @@
 // With one allocation failing, exactly one of the allowed texts reaches the
 // port, and any but the first (the text that arrives when nothing fails) only
 // with a new log line. With every later allocation failing too, at most one
-// of them arrives. Returns for how many single failures error_text arrived.
+// of them arrives. The text of an envelope is not made with operator new, so
+// a failure seen here sends the envelope down the ordinary path rather than
+// to its error envelope, unless the runtime itself refuses a post for want
+// of memory; a text that cannot be made is tested under a memory limit.
 template <typename Deliver>
-int ExpectDeliveryDespiteEachAllocationFailure(int64_t port,
-                                               const std::vector<std::string>& allowed,
-                                               const std::string& error_text, Deliver deliver) {
+void ExpectDeliveryDespiteEachAllocationFailure(int64_t port,
+                                                const std::vector<std::string>& allowed,
+                                                Deliver deliver) {
   using allocation_failure::Failing;
-  int error_arrivals = 0;
   for (const Failing failing : {Failing::kOnlyNth, Failing::kNthAndLater}) {
     bool reached = true;
     long nth = 1;
@@ -54,12 +56,10 @@ int ExpectDeliveryDespiteEachAllocationFailure(int64_t port,
       if (received[0] != allowed.front()) {
         EXPECT_GT(LogContents().size(), lines_before) << received[0];
       }
-      if (received[0] == error_text) ++error_arrivals;
     }
     EXPECT_FALSE(reached) << "still allocating after 1000 allocations";
     EXPECT_GT(nth, 2);  // delivery allocates, so some failure was injected
   }
-  return error_arrivals;
 }
 
 #endif  // ZELBRIDGE_TESTS_SUPPORT_DELIVERY_UNDER_ALLOCATION_FAILURE_H_
