@@ -84,7 +84,7 @@ expect_failure() { # description pattern command...
     cat "$log"
     exit 1
   fi
-  echo "   fails, as it must, on $description: $(cut -c1-300 "$log.match")"
+  echo "   fails, as it must, on $description: $(head -n1 "$log.match" | cut -c1-300)"
 }
 
 # An app's platform folder as Flutter lays it out: the runner's files, and
