@@ -28,26 +28,6 @@ struct MemberValue {
   bool truth;
 
   long long SignedNumber() const { return static_cast<long long>(number); }
-
-  // The same value as a json::Value, for members set on a json::Object.
-  operator json::Value() const {
-    switch (type) {
-      case json::StringType:
-        return json::Value(text);
-      case json::IntType:
-        return json::Value(static_cast<int>(SignedNumber()));
-      case json::UIntType:
-        return json::Value(static_cast<unsigned int>(number));
-      case json::Int64Type:
-        return json::Value(SignedNumber());
-      case json::UInt64Type:
-        return json::Value(number);
-      case json::BoolType:
-        return json::Value(truth);
-      default:
-        return json::Value();
-    }
-  }
 };
 
 // A null text becomes the empty string wherever it comes from, so an SDK
@@ -113,6 +93,8 @@ class EnvelopeMembers {
     EnvelopeMembers& members_;
     const char* const key_;
   };
+  // key is a literal (or text that stays at its address with the same
+  // content): a kept envelope matches members by the key's address.
   Member operator[](const char* key) { return Member(*this, key); }
 
   // Whether a shaped fill set every member where its slot said, in the

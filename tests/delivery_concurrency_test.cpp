@@ -255,7 +255,7 @@ TEST_F(DeliveryConcurrencyTest, ThreadsThatComeAndGoEachKeepTheirOwnEnvelopes) {
           DartZelCommonCallback(0, "ok", e.payload.c_str(), e.user_data.c_str());
         } else {
           PostEvent(e.user_data.c_str(), e.callback_type,
-                    [&](json::Object& event) { event["payload"] = Text(e.payload.c_str()); });
+                    [&](EnvelopeMembers& event) { event["payload"] = Text(e.payload.c_str()); });
         }
       }
     });

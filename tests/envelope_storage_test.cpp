@@ -91,7 +91,7 @@ TEST_F(EnvelopeStorageTest, TextsStayExactWhateverCameBeforeOnTheThread) {
   const auto event_of_type = [](int type, const char* key, const std::string& text) {
     return Step{[=] {
                   const dart_standin::HandMadeEnvelopes hand_made;
-                  PostEvent("ev", type, [&](json::Object& e) { e[key] = Text(text.c_str()); });
+                  PostEvent("ev", type, [&](EnvelopeMembers& e) { e[key] = Text(text.c_str()); });
                 },
                 Event(type, "ev", {{key, text}})};
   };
@@ -119,15 +119,22 @@ TEST_F(EnvelopeStorageTest, TextsStayExactWhateverCameBeforeOnTheThread) {
   // carry the first's.
   steps.push_back(event_of_type(200, "first", long_text));
   steps.push_back(event_of_type(200, "second", quoted));
-  // More long texts in one envelope than a thread keeps buffers for, twice.
-  std::vector<std::pair<std::string, std::string>> many;
-  for (int i = 0; i < 20; ++i) {
-    many.emplace_back("member_" + std::to_string(100 + i), std::string(40 + i, 'm'));
-  }
-  const Step many_texts = {[many] {
+  // Many long texts in one envelope, twice. A kept envelope knows its
+  // members by the address of their keys, so the keys live as long as the
+  // test.
+  static const std::vector<std::pair<std::string, std::string>> many = [] {
+    std::vector<std::pair<std::string, std::string>> members;
+    for (int i = 0; i < 20; ++i) {
+      members.emplace_back("member_" + std::to_string(100 + i), std::string(40 + i, 'm'));
+    }
+    return members;
+  }();
+  const Step many_texts = {[] {
                              const dart_standin::HandMadeEnvelopes hand_made;
-                             PostEvent("ev", 300, [&](json::Object& e) {
-                               for (const auto& m : many) e[m.first] = Text(m.second.c_str());
+                             PostEvent("ev", 300, [&](EnvelopeMembers& e) {
+                               for (const auto& m : many) {
+                                 e[m.first.c_str()] = Text(m.second.c_str());
+                               }
                              });
                            },
                            Event(300, "ev", many)};
