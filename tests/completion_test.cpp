@@ -12,6 +12,7 @@
 #include "bridge_fixture.h"
 #include "dart_delivery.h"
 #include "delivery_under_allocation_failure.h"
+#include "posted_forms.h"
 
 namespace {
 
@@ -94,10 +95,7 @@ TEST_F(CompletionTest, AResultThatIsNotUtf8ArrivesInBase64WithItsBytes) {
       "\xE9"
       R"(\"}","user_data":"8"})";
 
-  EXPECT_EQ(Texts(),
-            (std::vector<std::string>{
-                "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(plain.data()),
-                                          plain.size(), false)}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{Base64Form(plain)}));
 }
 
 TEST_F(CompletionTest, UserDataIsReadWhenTheCompletionRuns) {
@@ -131,9 +129,7 @@ TEST_F(CompletionTest, AnAllocationFailureLeavesTheErrorEnvelopeOrALogLine) {
       R"({"callback":"apiCallback","callbackType":null,"code":6131,"desc":"IM ffi data error","user_data":"42"})";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string base64_text =
-        "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(c.expected.data()),
-                                  c.expected.size(), false);
+    const std::string base64_text = Base64Form(c.expected);
     ExpectDeliveryDespiteEachAllocationFailure(kPort, {c.expected, base64_text, error_text},
                                                c.complete);
   }

@@ -24,6 +24,7 @@
 #include "delivery_under_allocation_failure.h"
 #include "json/escape_paths.h"
 #include "json/json.h"
+#include "posted_forms.h"
 
 namespace {
 
@@ -45,10 +46,6 @@ json::Object Envelope(const json::Value& user_data) {
   envelope["callback"] = json::Value("apiCallback");
   envelope["json_param"] = json::Value("");
   return envelope;
-}
-
-std::string Base64(const std::string& text) {
-  return base64_encode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false);
 }
 
 bool IsErrorEnvelope(const std::string& text) {
@@ -164,7 +161,7 @@ TEST_F(DeliveryTest, TextsThatTheRuntimeRefusesTravelAsBase64) {
   const std::string plain = json::Serialize(json::Value(envelope));
   SendDataToDart(envelope);
 
-  EXPECT_EQ(Received(5), (std::vector<std::string>{"base64:" + Base64(plain)}));
+  EXPECT_EQ(Received(5), (std::vector<std::string>{Base64Form(plain)}));
   EXPECT_EQ(LogContents(),
             (std::vector<std::string>{
                 "im ffi: [Step1] Posting message without base64 failed. user_data: b64"}));
@@ -325,11 +322,12 @@ TEST_F(DeliveryTest, AnEnvelopeThatCannotBeSerialisedArrivesAsTheErrorEnvelope) 
   // members were added to it, as null where missing.
   dart_standin::Reset();
   SendDataToDart(envelope);
-  EXPECT_EQ(Received(1), (std::vector<std::string>{
-                             "{\"callback\":\"apiCallback\",\"callbackType\":null,\"code\":0,"
-                             "\"desc\":\"ok\",\"json_param\":\"" +
-                             json_internal::EscapedString(large.data(), large.size()).substr(1) +
-                             ",\"user_data\":\"42\"}"}));
+  EXPECT_EQ(
+      Received(1),
+      (std::vector<std::string>{"{\"callback\":\"apiCallback\",\"callbackType\":null,\"code\":0,"
+                                "\"desc\":\"ok\",\"json_param\":\"" +
+                                json_internal::EscapedString(large.data(), large.size()).substr(1) +
+                                ",\"user_data\":\"42\"}"}));
 }
 #endif
 
@@ -353,7 +351,7 @@ TEST_F(DeliveryTest, EveryAllocationFailureOfDeliveryLeavesATrace) {
     event["callbackType"] = json::Value(5);
     event["payload"] = json::Value(c.payload);
     const std::string plain = json::Serialize(json::Value(event));
-    std::vector<std::string> allowed = {plain, "base64:" + Base64(plain), error_text};
+    std::vector<std::string> allowed = {plain, Base64Form(plain), error_text};
     if (!dart_standin::IsValidUtf8(plain)) allowed.erase(allowed.begin());
     ExpectDeliveryDespiteEachAllocationFailure(3, allowed, [&] { SendDataToDart(event); });
   }
@@ -505,7 +503,7 @@ TEST(Base64, InPlaceEncodingGivesThePrefixedForm) {
       std::memcpy(text.data(), input.data(), length);
     }
     EncodeBase64InPlace(text, length);
-    EXPECT_EQ(std::string(text.data()), "base64:" + Base64(input)) << length << " bytes";
+    EXPECT_EQ(std::string(text.data()), Base64Form(input)) << length << " bytes";
   }
 }
 

@@ -21,6 +21,7 @@
 #include "json/json.h"
 #include "json/object_layout.h"
 #include "json/text_buffer.h"
+#include "posted_forms.h"
 #include "random_texts.h"
 
 namespace {
@@ -28,14 +29,6 @@ namespace {
 using dart_standin::Received;
 
 constexpr int64_t kPort = 52;
-
-// What the VM receives for the text: itself, or its base64 form when it is
-// not UTF-8.
-std::string PostedForm(const std::string& text) {
-  if (dart_standin::IsValidUtf8(text)) return text;
-  return "base64:" +
-         base64_encode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false);
-}
 
 std::string PlainText(const json::Object& envelope) {
   return json::Serialize(json::Value(envelope));

@@ -13,16 +13,13 @@
 #include "bridge_fixture.h"
 #include "dart_delivery.h"
 #include "json/json.h"
+#include "posted_forms.h"
 
 namespace {
 
 using dart_standin::Received;
 
 constexpr int64_t kPort = 6;
-
-std::string Base64(const std::string& text) {
-  return base64_encode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false);
-}
 
 // Control characters, quotes and plain runs, then tail appended.
 std::string LargeText(std::size_t size, const std::string& tail) {
@@ -66,7 +63,7 @@ TEST_F(LargeTextTest, HeavilyEscapedTextsArriveExactAsTextAndAsBase64) {
 
     const std::vector<std::string> received = Received(kPort);
     ASSERT_EQ(received.size(), 1u);
-    EXPECT_TRUE(received[0] == (c.as_base64 ? "base64:" + Base64(plain) : plain))
+    EXPECT_TRUE(received[0] == (c.as_base64 ? Base64Form(plain) : plain))
         << "a text of " << received[0].size() << " bytes differs";
   }
 }

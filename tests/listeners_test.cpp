@@ -19,6 +19,7 @@
 #include "envelope_storage.h"
 #include "json/escape_paths.h"
 #include "json/json.h"
+#include "posted_forms.h"
 #include "random_texts.h"
 #include "sdk/zel_sdk.h"
 
@@ -637,10 +638,7 @@ TEST_F(ListenerTest, AnSdkTextThatIsNotUtf8ArrivesInBase64WithItsBytes) {
     args.texts[0] = "caf\xE9";
     const std::string plain = Replaced(event.expected, Quoted(kArgs.texts[0]), "\"caf\xE9\"");
 
-    EXPECT_EQ(Raise(event, listener, args),
-              std::vector<std::string>{
-                  "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(plain.data()),
-                                            plain.size(), false)});
+    EXPECT_EQ(Raise(event, listener, args), std::vector<std::string>{Base64Form(plain)});
   }
   EXPECT_EQ(LogContents(),
             std::vector<std::string>(
@@ -890,9 +888,7 @@ TEST_F(ListenerTest, AnAllocationFailureLeavesTheErrorEnvelopeOrALogLine) {
     const std::string error_text =
         R"({"callback":"globalCallback","callbackType":)" + std::to_string(event.callback_type) +
         R"(,"code":6131,"desc":"IM ffi data error","user_data":"dart\/ctx"})";
-    const std::string base64_text =
-        "base64:" + base64_encode(reinterpret_cast<const unsigned char*>(event.expected),
-                                  std::strlen(event.expected), false);
+    const std::string base64_text = Base64Form(event.expected);
     ExpectDeliveryDespiteEachAllocationFailure(kPort, {event.expected, base64_text, error_text},
                                                [&] { Call(event, listener, kArgs); });
   }
@@ -902,10 +898,7 @@ TEST_F(ListenerTest, AnAllocationFailureLeavesTheErrorEnvelopeOrALogLine) {
 // json::Object serialized whole: the text itself, or its base64 form when it
 // is not UTF-8.
 std::string PostedForm(const json::Object& envelope) {
-  const std::string text = json::Serialize(json::Value(envelope));
-  if (dart_standin::IsValidUtf8(text)) return text;
-  return "base64:" +
-         base64_encode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false);
+  return ::PostedForm(json::Serialize(json::Value(envelope)));
 }
 
 // Every event, raised six times in a row with random texts and user_data,
