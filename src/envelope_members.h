@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "json/json.h"
-#include "json/value_string_slot.h"
+#include "json/value_in_place.h"
 
 // A member's value as a callback hands it over: a text that the SDK owns, or
 // a number or truth value, not yet copied into the envelope. A constant has
@@ -134,7 +134,7 @@ class EnvelopeMembers {
 
   void SetText(json::Value& member, const char* text) {
     const std::size_t size = std::strlen(text);
-    json::ValueStringSlot::SetString(member, text, size);
+    json::ValueInPlace::SetString(member, text, size);
     large_text_ = large_text_ || size > kLargestKeptText;
   }
 

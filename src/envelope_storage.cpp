@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "json/object_layout.h"
-#include "json/value_string_slot.h"
+#include "json/value_in_place.h"
 #include "thread_slot.h"
 
 namespace {
@@ -149,7 +149,7 @@ void MakeLayout(KeptEnvelope& kept) noexcept {
 // empty string until the next envelope of the kind sets them.
 void ReleaseLargeTexts(KeptEnvelope& kept) noexcept {
   for (const MemberSlot& slot : kept.slots) {
-    std::string& text = json::ValueStringSlot::Of(*slot.value);
+    std::string& text = json::ValueInPlace::StringOf(*slot.value);
     if (text.capacity() > kLargestKeptText) std::string().swap(text);
   }
 }
@@ -180,19 +180,19 @@ void EnvelopeMembers::SetInPlace(json::Value& member, const MemberValue& value) 
       SetText(member, value.text);
       break;
     case json::IntType:
-      json::ValueStringSlot::SetInt(member, static_cast<int>(value.SignedNumber()));
+      json::ValueInPlace::SetInt(member, static_cast<int>(value.SignedNumber()));
       break;
     case json::UIntType:
-      json::ValueStringSlot::SetUInt(member, static_cast<unsigned int>(value.number));
+      json::ValueInPlace::SetUInt(member, static_cast<unsigned int>(value.number));
       break;
     case json::Int64Type:
-      json::ValueStringSlot::SetInt64(member, value.SignedNumber());
+      json::ValueInPlace::SetInt64(member, value.SignedNumber());
       break;
     case json::UInt64Type:
-      json::ValueStringSlot::SetUInt64(member, value.number);
+      json::ValueInPlace::SetUInt64(member, value.number);
       break;
     case json::BoolType:
-      json::ValueStringSlot::SetBool(member, value.truth);
+      json::ValueInPlace::SetBool(member, value.truth);
       break;
     default:
       member.Clear();

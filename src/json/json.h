@@ -216,9 +216,10 @@ class ZELJSON_API Value {
   void Clear();
 
  private:
-  // Lets the bridge take a delivered envelope's string buffers back for its
-  // next envelope (value_string_slot.h); no part of the interface.
-  friend struct ValueStringSlot;
+  // Lets the bridge set a kept envelope's members where they lie, and give
+  // back the buffers of texts too large to keep (value_in_place.h); no part
+  // of the interface.
+  friend struct ValueInPlace;
 
   void SetNumber(int value);
   void SetNumber(unsigned int value);

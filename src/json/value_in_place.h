@@ -6,8 +6,8 @@
 // sets them; the other slots keep their content, which no reader of that
 // type looks at. Internal to the library's users in this repository: not
 // part of the JSON interface and never exported.
-#ifndef ZELJSON_VALUE_STRING_SLOT_H_
-#define ZELJSON_VALUE_STRING_SLOT_H_
+#ifndef ZELJSON_VALUE_IN_PLACE_H_
+#define ZELJSON_VALUE_IN_PLACE_H_
 
 #include <cstddef>
 #include <string>
@@ -17,8 +17,8 @@
 
 namespace json {
 
-struct ZELJSON_INTERNAL ValueStringSlot {
-  static std::string& Of(Value& value) { return value.mStringVal; }
+struct ZELJSON_INTERNAL ValueInPlace {
+  static std::string& StringOf(Value& value) { return value.mStringVal; }
 
   // As Value(std::string(text, size)); throws std::bad_alloc, leaving the
   // value as it was, when a longer text needs memory that cannot be had.
@@ -58,4 +58,4 @@ struct ZELJSON_INTERNAL ValueStringSlot {
 
 }  // namespace json
 
-#endif  // ZELJSON_VALUE_STRING_SLOT_H_
+#endif  // ZELJSON_VALUE_IN_PLACE_H_
