@@ -377,21 +377,26 @@ static void SerializeArray(const json::Array& a, Writer& w) {
   w.Put(']');
 }
 
-// Keys are copied between the quotes byte for byte, unescaped.
+// A member's key, after the comma that separates it from the member before
+// unless it is the first. Keys are copied between the quotes byte for byte,
+// unescaped.
+static void WriteKey(const std::string& key, bool first, Writer& w) {
+  char* p = w.Room(key.size() + 4);
+  if (!first) *p++ = ',';
+  *p++ = '"';
+  CopyBytes(p, key.data(), key.size());
+  p += key.size();
+  *p++ = '"';
+  *p++ = ':';
+  w.SetCursor(p);
+}
+
 static void SerializeObject(const json::Object& o, Writer& w) {
   w.Put('{');
   bool first = true;
   for (const auto& member : o) {
-    const std::string& key = member.first;
-    char* p = w.Room(key.size() + 4);
-    if (!first) *p++ = ',';
+    WriteKey(member.first, first, w);
     first = false;
-    *p++ = '"';
-    CopyBytes(p, key.data(), key.size());
-    p += key.size();
-    *p++ = '"';
-    *p++ = ':';
-    w.SetCursor(p);
     SerializeValue(member.second, w);
   }
   w.Put('}');
@@ -520,11 +525,8 @@ void ObjectLayout::Make(const json::Object& object, const json::Value* const* ch
   w.Put('{');
   bool first = true;
   for (const auto& member : object) {
-    if (!first) w.Put(',');
+    WriteKey(member.first, first, w);
     first = false;
-    w.Put('"');
-    w.Append(member.first.data(), member.first.size());
-    w.Append("\":", 2);
     const json::Value* const value = &member.second;
     if (changes(*value)) {
       parts.push_back(Part{w.Length(), value});
@@ -547,12 +549,7 @@ void ObjectLayout::Clear() noexcept {
 // most of them, are written without going through the switch of types.
 std::size_t ObjectLayout::SerializeInto(TextBuffer& buffer) const {
   std::size_t expected = fixed_.size() + kTailRoom;
-  for (const Part& part : parts_) {
-    const json::Value& value = *part.value;
-    expected += value.GetValueType() == json::StringType
-                    ? value.ToString().size() + value.ToString().size() / 8 + 2
-                    : kDoubleRoom;
-  }
+  for (const Part& part : parts_) expected += ExpectedSize(*part.value);
   Writer w(buffer, expected);
   const StringEscaper& escaper = CurrentEscaper();
   const char* const fixed = fixed_.data();
