@@ -130,8 +130,10 @@ function(zelbridge_harden_code target)
   endif()
 endfunction()
 
+# The shared library compiles nothing of its own (its code comes from the
+# object libraries), so it takes link options alone, and gives none to the
+# builds that link it.
 function(zelbridge_harden_library target)
-  zelbridge_harden_code(${target})
   target_link_options(${target} PRIVATE
     ${zelbridge_hardening_runtime_link_options} ${zelbridge_hardening_link_options})
 endfunction()
