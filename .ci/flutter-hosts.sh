@@ -348,6 +348,8 @@ android_configurations() {
   check_android "$work/preset-android-arm64-v8a" ON libzelbridge.so
   configure_preset armeabi-v7a >"$logs/preset-android-armeabi-v7a.log" 2>&1
   check_android "$work/preset-android-armeabi-v7a" OFF libzelbridge.so
+  configure_preset x86_64 >"$logs/preset-android-x86_64.log" 2>&1
+  check_android "$work/preset-android-x86_64" ON libzelbridge.so
 
   echo "== Android: each check on a fault of its kind"
   expect_failure "a 32-bit ABI taken for a 64-bit one" "links without -Wl,-z,max-page-size=16384" \
