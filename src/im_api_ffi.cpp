@@ -7,8 +7,8 @@
 #include <cstring>
 #include <limits>
 #include <mutex>
-#include <stdexcept>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>

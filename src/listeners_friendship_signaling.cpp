@@ -55,8 +55,9 @@ ZELBRIDGE_EXPORT int DartSetFriendAddRequestCallback(const char* user_data) {
 // 44
 static void DartZelFriendApplicationListDeletedCallback(const char* json_user_id_array,
                                                         const void* user_data) {
-  PostEvent(user_data, 44,
-            [&](EnvelopeMembers& event) { event["json_user_id_array"] = Text(json_user_id_array); });
+  PostEvent(user_data, 44, [&](EnvelopeMembers& event) {
+    event["json_user_id_array"] = Text(json_user_id_array);
+  });
 }
 
 ZELBRIDGE_EXPORT int DartSetFriendApplicationListDeletedCallback(const char* user_data) {
@@ -89,8 +90,9 @@ ZELBRIDGE_EXPORT int DartSetFriendBlackListAddedCallback(const char* user_data) 
 // 47
 static void DartZelFriendBlackListDeletedCallback(const char* json_user_id_array,
                                                   const void* user_data) {
-  PostEvent(user_data, 47,
-            [&](EnvelopeMembers& event) { event["json_user_id_array"] = Text(json_user_id_array); });
+  PostEvent(user_data, 47, [&](EnvelopeMembers& event) {
+    event["json_user_id_array"] = Text(json_user_id_array);
+  });
 }
 
 ZELBRIDGE_EXPORT int DartSetFriendBlackListDeletedCallback(const char* user_data) {
@@ -181,8 +183,9 @@ ZELBRIDGE_EXPORT int DartSetOfficialAccountSubscribedCallback(const char* user_d
 // 54
 static void DartZelOfficialAccountUnsubscribedCallback(const char* official_account_id,
                                                        const void* user_data) {
-  PostEvent(user_data, 54,
-            [&](EnvelopeMembers& event) { event["official_account_id"] = Text(official_account_id); });
+  PostEvent(user_data, 54, [&](EnvelopeMembers& event) {
+    event["official_account_id"] = Text(official_account_id);
+  });
 }
 
 ZELBRIDGE_EXPORT int DartSetOfficialAccountUnsubscribedCallback(const char* user_data) {
@@ -193,8 +196,9 @@ ZELBRIDGE_EXPORT int DartSetOfficialAccountUnsubscribedCallback(const char* user
 // 55
 static void DartZelOfficialAccountDeletedCallback(const char* official_account_id,
                                                   const void* user_data) {
-  PostEvent(user_data, 55,
-            [&](EnvelopeMembers& event) { event["official_account_id"] = Text(official_account_id); });
+  PostEvent(user_data, 55, [&](EnvelopeMembers& event) {
+    event["official_account_id"] = Text(official_account_id);
+  });
 }
 
 ZELBRIDGE_EXPORT int DartSetOfficialAccountDeletedCallback(const char* user_data) {
