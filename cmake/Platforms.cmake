@@ -22,6 +22,15 @@ if(CMAKE_CROSSCOMPILING)
   list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/cross)
 endif()
 
+# Whether this machine runs the target's programs: natively, under the
+# toolchain's emulator, or as a target the machine runs itself (32-bit x86
+# Linux on x86-64, cmake/toolchains/i686-linux-gnu.cmake).
+if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR OR ZELBRIDGE_TARGET_RUNS_NATIVELY)
+  set(ZELBRIDGE_RUNS_TARGET_PROGRAMS ON)
+else()
+  set(ZELBRIDGE_RUNS_TARGET_PROGRAMS OFF)
+endif()
+
 # Apple: zelbridge.framework (iOS with Xcode) or libzelbridge.dylib (the
 # macOS default); either links the SDK, whose Apple form is the framework
 # ZelSDKFull (cmake/Apple.cmake). The iOS toolchains that build on Linux link
