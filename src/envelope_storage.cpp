@@ -300,11 +300,14 @@ void PostFilledEnvelope(int kind, FillEnvelope fill_envelope, void* fill,
     try {
       EnvelopeMembers members = StartFilling(*reused.kept);
       fill_envelope(fill, members);
-      if (!FinishFilling(*reused.kept, members)) {
+      built = FinishFilling(*reused.kept, members);
+      if (!built) {
+        // A fill by key from the start that still does not build the
+        // envelope (it set a member to null) is built in an object of its
+        // own instead.
         fill_envelope(fill, members);
-        FinishFilling(*reused.kept, members);
+        built = FinishFilling(*reused.kept, members);
       }
-      built = true;
     } catch (...) {
     }
     if (built) SendKeptEnvelope(*reused.storage);

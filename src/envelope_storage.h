@@ -38,8 +38,10 @@ ReusedEnvelope BeginReusedEnvelope(int kind) noexcept;
 EnvelopeMembers StartFilling(KeptEnvelope& kept) noexcept;
 // After a fill: true when the envelope is built. False when the fill did not
 // match the kind's recorded members (it set others, or the object holds
-// members the fill did not set): the envelope is then emptied and members
-// set to record a fill by key from the start, which always builds it.
+// members the fill did not set), or when a recording fill left a member
+// null: the envelope is then emptied and members set to record a fill by
+// key from the start, which builds it unless that fill sets a member to
+// null too.
 bool FinishFilling(KeptEnvelope& kept, EnvelopeMembers& members) noexcept;
 // Posts the envelope being built, once built, with SendKeptDataToDart,
 // written from its layout into the thread's text buffer; delivery leaves it

@@ -366,4 +366,19 @@ TEST_F(EnvelopeStorageTest, AFirstEnvelopeEndingInTheErrorEnvelopeLeavesTheNextO
   }
 }
 
+// A kind whose fill sets a member to null is never kept (its null member
+// reads as one the fill did not set, so even the fill by key from the start
+// does not build it): each of its envelopes is built in an object of its own
+// and posted whole.
+TEST_F(EnvelopeStorageTest, AnEnvelopeThatTheStorageCannotBuildTakesTheOrdinaryPath) {
+  const dart_standin::HandMadeEnvelopes hand_made;
+  const MemberValue null_value = {nullptr, 0, json::NullType, false, false};
+  for (int i = 0; i < 2; ++i) {
+    PostEvent("ev", 400, [&](EnvelopeMembers& e) { e["nothing"] = null_value; });
+  }
+  const std::string expected =
+      R"({"callback":"globalCallback","callbackType":400,"nothing":null,"user_data":"ev"})";
+  EXPECT_EQ(Received(kPort), (std::vector<std::string>{expected, expected}));
+}
+
 }  // namespace
