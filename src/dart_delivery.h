@@ -14,11 +14,17 @@
 // back to base64 text and then to an error envelope when no port accepts it.
 // A text that cannot be made (out of memory) fails its step like a refused
 // one. Failures are written to the SDK's log; nothing is reported to the
-// caller and nothing is thrown. With a layout of the envelope, its text is
-// written from the layout (the same text); with a text buffer, which the
-// caller holds, into that buffer, else into the thread's own.
-void SendDataToDart(json::Object& envelope, const json_internal::ObjectLayout* layout = nullptr,
-                    json_internal::TextBuffer* text = nullptr) noexcept;
+// caller and nothing is thrown. The error envelope's routing members that
+// the envelope lacks are created in it, as null.
+void SendDataToDart(json::Object& envelope) noexcept;
+
+// The same for an envelope that outlives its delivery (a thread's kept
+// envelope, whose next fill finds exactly its own members): it is left as it
+// is, and its error envelope is the same. With a layout of the envelope, its
+// text is written from the layout (the same text); with a text buffer, which
+// the caller holds, into that buffer, else into the thread's own.
+void SendKeptDataToDart(const json::Object& envelope, const json_internal::ObjectLayout* layout,
+                        json_internal::TextBuffer* text) noexcept;
 
 // For an envelope that could not be built (out of memory): logs the failure
 // and posts the error envelope with the routing members alone, as the last

@@ -28,6 +28,9 @@ struct KeptEnvelope {
   // while shaped.
   std::vector<MemberSlot> slots;
   bool shaped = false;
+  // How many members the object holds once filled (a key set twice is one
+  // member); valid while shaped. An object that holds others is filled again.
+  std::size_t member_count = 0;
   // The text's layout; empty when the text is written from the object (the
   // layout's memory could not be had).
   json_internal::ObjectLayout layout;
@@ -234,13 +237,19 @@ EnvelopeMembers StartFilling(KeptEnvelope& kept) noexcept {
 
 bool FinishFilling(KeptEnvelope& kept, EnvelopeMembers& members) noexcept {
   kept.large_text = kept.large_text || members.SetLargeText();
-  if (members.MatchedSlots() || (members.Recorded() && EveryMemberSet(kept.object))) {
+  // A shaped fill adds no member: one that the object holds beyond those it
+  // recorded is not the kind's, and neither its layout nor its text may
+  // carry it.
+  const bool built = members.MatchedSlots() ? kept.object.size() == kept.member_count
+                                            : members.Recorded() && EveryMemberSet(kept.object);
+  if (built) {
     kept.shaped = true;
+    kept.member_count = kept.object.size();
     if (kept.layout.Empty()) MakeLayout(kept);
     return true;
   }
-  // The fill set other members than the kind's last one, or fewer: it is
-  // asked again, by key, into an empty object.
+  // The fill set other members than the kind's last one, or fewer, or the
+  // object holds others: it is asked again, by key, into an empty object.
   Empty(kept);
   members = EnvelopeMembers(kept.object, kept.slots, false);
   return false;
@@ -252,11 +261,11 @@ void SendKeptEnvelope(ThreadEnvelopes& storage) noexcept {
   // The thread's text buffer is in use when an envelope on the ordinary path
   // is being delivered around this one.
   if (storage.text_in_use) {
-    SendDataToDart(kept.object, layout);
+    SendKeptDataToDart(kept.object, layout, nullptr);
     return;
   }
   storage.text_in_use = true;
-  SendDataToDart(kept.object, layout, &storage.text);
+  SendKeptDataToDart(kept.object, layout, &storage.text);
   ReleaseText(storage);
 }
 
@@ -291,11 +300,14 @@ void PostFilledEnvelope(int kind, FillEnvelope fill_envelope, void* fill,
     try {
       EnvelopeMembers members = StartFilling(*reused.kept);
       fill_envelope(fill, members);
-      if (!FinishFilling(*reused.kept, members)) {
+      built = FinishFilling(*reused.kept, members);
+      if (!built) {
+        // A fill by key from the start that still does not build the
+        // envelope (it set a member to null) is built in an object of its
+        // own instead.
         fill_envelope(fill, members);
-        FinishFilling(*reused.kept, members);
+        built = FinishFilling(*reused.kept, members);
       }
-      built = true;
     } catch (...) {
     }
     if (built) SendKeptEnvelope(*reused.storage);

@@ -37,12 +37,15 @@ ReusedEnvelope BeginReusedEnvelope(int kind) noexcept;
 // The members of the kept envelope's next fill.
 EnvelopeMembers StartFilling(KeptEnvelope& kept) noexcept;
 // After a fill: true when the envelope is built. False when the fill did not
-// match the kind's recorded members (it set others): the envelope is then
-// emptied and members set to record a fill by key from the start, which
-// always builds it.
+// match the kind's recorded members (it set others, or the object holds
+// members the fill did not set), or when a recording fill left a member
+// null: the envelope is then emptied and members set to record a fill by
+// key from the start, which builds it unless that fill sets a member to
+// null too.
 bool FinishFilling(KeptEnvelope& kept, EnvelopeMembers& members) noexcept;
-// Posts the envelope being built, once built, with SendDataToDart, written
-// from its layout into the thread's text buffer.
+// Posts the envelope being built, once built, with SendKeptDataToDart,
+// written from its layout into the thread's text buffer; delivery leaves it
+// as it is.
 void SendKeptEnvelope(ThreadEnvelopes& storage) noexcept;
 // The envelope has been delivered, or could not be built: its members stay
 // for the thread's next envelope of the kind, but for texts too large to

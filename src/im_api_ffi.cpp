@@ -160,6 +160,17 @@ std::string ErrorTextFor(json::Object& envelope) {
   return json::Serialize(json::Value(ErrorEnvelopeFor(envelope)));
 }
 
+// The same text for an envelope that stays as it is: its routing members are
+// copied into an object of their own, where the missing ones are created.
+std::string ErrorTextLeaving(const json::Object& envelope) {
+  json::Object routing;
+  for (const char* key : {"callback", "callbackType", "user_data"}) {
+    const auto member = envelope.find(key);
+    if (member != envelope.end()) routing[key] = member->second;
+  }
+  return ErrorTextFor(routing);
+}
+
 // Step 3: posts the error text to every port and drops the ports that refuse
 // it. An error text that could not be made (empty) counts as refused.
 void PostErrorText(const std::string& error_text, const char* user_data) {
@@ -167,8 +178,10 @@ void PostErrorText(const std::string& error_text, const char* user_data) {
   LogFailure("[Step3] Posting error message failed. user_data: ", user_data);
 }
 
-void Deliver(json::Object& envelope, const json_internal::ObjectLayout* layout,
-             json_internal::TextBuffer* given_text) {
+// make_error_text makes the text of step 3, the error envelope.
+template <typename MakeErrorText>
+void Deliver(const json::Object& envelope, const json_internal::ObjectLayout* layout,
+             json_internal::TextBuffer* given_text, MakeErrorText make_error_text) {
   if (NoPortRegistered()) {
     writeLogToVexlog("Serious error, no Dart_Port registered.");
     return;
@@ -210,7 +223,7 @@ void Deliver(json::Object& envelope, const json_internal::ObjectLayout* layout,
   LogFailure("[Step2] Posting message with base64 failed. user_data: ", UserDataForLog(envelope));
 
   std::string error_text;
-  Made([&] { error_text = ErrorTextFor(envelope); });
+  Made([&] { error_text = make_error_text(); });
   PostErrorText(error_text, UserDataForLog(envelope));
 }
 
@@ -297,11 +310,18 @@ bool OffersPostFunction(const DartApi& api) {
 
 }  // namespace
 
-void SendDataToDart(json::Object& envelope, const json_internal::ObjectLayout* layout,
-                    json_internal::TextBuffer* text) noexcept {
+void SendDataToDart(json::Object& envelope) noexcept {
   // Runs on SDK threads: nothing may escape.
   try {
-    Deliver(envelope, layout, text);
+    Deliver(envelope, nullptr, nullptr, [&] { return ErrorTextFor(envelope); });
+  } catch (...) {
+  }
+}
+
+void SendKeptDataToDart(const json::Object& envelope, const json_internal::ObjectLayout* layout,
+                        json_internal::TextBuffer* text) noexcept {
+  try {
+    Deliver(envelope, layout, text, [&] { return ErrorTextLeaving(envelope); });
   } catch (...) {
   }
 }

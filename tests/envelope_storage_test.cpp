@@ -57,6 +57,11 @@ const char kSmallMessageList[] =
     R"([{"message_conv_id":"user_42","message_elem_array":[{"text_elem_content":"a/b"}]}])";
 const char kUserData[] = "req_1700000000123_42";
 
+// The port takes error envelopes only.
+bool IsErrorEnvelope(const std::string& text) {
+  return text.find(R"("code":6131,"desc":"IM ffi data error")") != std::string::npos;
+}
+
 template <typename Listener>
 Listener RegisteredListener(const char* registration) {
   const auto listener = zel_standin::RegisteredListener(registration);
@@ -280,6 +285,100 @@ TEST_F(EnvelopeStorageTest, AnEventRaisedWhileTheThreadDeliversTakesTheOrdinaryP
                   "im ffi: [Step1] Posting message without base64 failed. user_data: outer-ctx",
                   "im ffi: [Step2] Posting message with base64 failed. user_data: outer-ctx"}));
   }
+}
+
+// Whichever allocation fails while a thread delivers its first envelope of a
+// kind (as its members are recorded, its text laid out, its text or error
+// envelope made), and that envelope ends in its error envelope or in
+// nothing, the thread's next envelopes of the kind are those a fresh thread
+// posts, byte for byte: nothing of the failed envelope or of its error
+// envelope (a completion's "callbackType": null) stays in what the thread
+// keeps.
+TEST_F(EnvelopeStorageTest, AFirstEnvelopeEndingInTheErrorEnvelopeLeavesTheNextOnesExact) {
+  ASSERT_EQ(DartAddReceiveNewMsgCallback("new-msg"), 0);
+  const auto new_message = RegisteredListener<ZelRecvNewMsgCallback>("ZelAddRecvNewMsgCallback");
+  ASSERT_NE(new_message, nullptr);
+  struct Kind {
+    const char* name;
+    std::function<void(const char* text, const char* user_data)> deliver;
+  };
+  const Kind kinds[] = {
+      {"common completion",
+       [](const char* text, const char* user_data) {
+         DartZelCommonCallback(8, "desc", text, user_data);
+       }},
+      {"read-member-list completion",
+       [](const char* text, const char* user_data) {
+         DartGetGroupMessageReadMemberListCallback(text, 5, false, user_data);
+       }},
+      {"new-message event",
+       [&](const char* text, const char* user_data) { new_message(text, user_data); }},
+  };
+  struct PortRule {
+    const char* name;
+    bool (*accepts)(const std::string& text);
+  };
+  const PortRule rules[] = {
+      {"the port takes the error envelope only", IsErrorEnvelope},
+      {"the port refuses every post", [](const std::string&) { return false; }},
+  };
+  // The first envelope's text is small, or too large to keep after it.
+  const std::string large_text(300 * 1024, 'L');
+  const char* const first_texts[] = {R"({"k":1})", large_text.c_str()};
+  const auto next_envelopes = [](const Kind& kind) {
+    kind.deliver("{}", "third");
+    kind.deliver(kSmallMessageList, kUserData);
+  };
+  for (const Kind& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    dart_standin::Reset();
+    std::thread([&] { next_envelopes(kind); }).join();
+    const std::vector<std::string> fresh = Received(kPort);
+    ASSERT_EQ(fresh.size(), 2u);
+    for (const PortRule& rule : rules) {
+      SCOPED_TRACE(rule.name);
+      for (const char* first_text : first_texts) {
+        SCOPED_TRACE("first text of " + std::to_string(std::strlen(first_text)) + " bytes");
+        bool reached = true;
+        long nth = 1;
+        for (; reached && nth < 1000; ++nth) {
+          SCOPED_TRACE("allocation " + std::to_string(nth) + " fails");
+          std::vector<std::string> first;
+          std::vector<std::string> next;
+          std::thread([&] {
+            dart_standin::Reset();
+            dart_standin::SetPortRule(kPort, rule.accepts);
+            reached = allocation_failure::WithAllocationFailing(
+                nth, [&] { kind.deliver(first_text, "first"); });
+            first = Received(kPort);
+            // A port that refused the error envelope was dropped.
+            dart_standin::Reset();
+            DartRegisterSendPort(kPort);
+            next_envelopes(kind);
+            next = Received(kPort);
+          }).join();
+          for (const std::string& text : first) EXPECT_TRUE(IsErrorEnvelope(text)) << text;
+          EXPECT_EQ(next, fresh);
+        }
+        EXPECT_FALSE(reached) << "still allocating after 1000 allocations";
+      }
+    }
+  }
+}
+
+// A kind whose fill sets a member to null is never kept (its null member
+// reads as one the fill did not set, so even the fill by key from the start
+// does not build it): each of its envelopes is built in an object of its own
+// and posted whole.
+TEST_F(EnvelopeStorageTest, AnEnvelopeThatTheStorageCannotBuildTakesTheOrdinaryPath) {
+  const dart_standin::HandMadeEnvelopes hand_made;
+  const MemberValue null_value = {nullptr, 0, json::NullType, false, false};
+  for (int i = 0; i < 2; ++i) {
+    PostEvent("ev", 400, [&](EnvelopeMembers& e) { e["nothing"] = null_value; });
+  }
+  const std::string expected =
+      R"({"callback":"globalCallback","callbackType":400,"nothing":null,"user_data":"ev"})";
+  EXPECT_EQ(Received(kPort), (std::vector<std::string>{expected, expected}));
 }
 
 }  // namespace
