@@ -5,6 +5,9 @@ difference:
 
   zelbridge_bindings.g.dart  the raw bindings of include/zelbridge.h, in the
                              shape ffigen writes for flutter_plugin/ffigen.yaml
+  zelbridge_client.g.dart    the client's methods: one per operation export,
+                             shaped by its class in the guide's table, and one
+                             stream per event kind of the envelope catalogue
 
 Usage: generate.py [--check] [--root REPOSITORY]
 """
@@ -15,8 +18,13 @@ import pathlib
 import sys
 
 import bindings
+import client
+import export_classes
 import ffigen_config
 import header
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "envelopes"))
+import catalogue  # noqa: E402  (tools/envelopes, found through the path above)
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PLUGIN = "flutter_plugin"
@@ -29,6 +37,9 @@ def generated_files(root):
     return {
         f"{PLUGIN}/{config['output']}": bindings.write(
             exports, config["name"], config["description"], config["preamble"]
+        ),
+        f"{PLUGIN}/lib/src/zelbridge_client.g.dart": client.write(
+            exports, export_classes.export_classes(root), catalogue.EVENTS
         ),
     }
 
