@@ -10,6 +10,7 @@
 #include <thread>
 #include <utility>
 
+#include "bridge_log.h"
 #include "sdk/zel_sdk.h"
 #include "standin_control.h"
 #include "world.h"
@@ -105,6 +106,7 @@ void Dispatch(CompletionMode mode, std::function<void()> task) {
 void Reset() {
   world::Stop();
   WaitForWorker();
+  bridge_log::Clear();
   State& s = state();
   std::lock_guard<std::mutex> lock(s.mutex);
   s.journal.clear();
@@ -291,6 +293,7 @@ int Result() {
 }
 
 void ReactToExperimentalApi(const char* request) {
+  bridge_log::Take(request, world::Running());
   std::function<void(const std::string&)> reaction;
   {
     std::lock_guard<std::mutex> lock(state().mutex);
