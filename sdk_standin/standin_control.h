@@ -105,9 +105,11 @@ ZEL_STANDIN_API std::optional<Listener> RegisteredListener(const std::string& re
 // Every listener registered through it, in order of registration.
 ZEL_STANDIN_API std::vector<Listener> RegisteredListeners(const std::string& registration);
 
-// Runs task on the stand-in's worker thread, after everything queued before.
+// Runs task on the stand-in's worker thread, after everything queued before
+// that is due by now (the simulated world queues steps due later).
 ZEL_STANDIN_API void RunOnWorker(std::function<void()> task);
-// Blocks until the worker has run everything queued so far.
+// Blocks until the worker has run everything queued so far, steps due later
+// included.
 ZEL_STANDIN_API void WaitForWorker();
 
 // Internal plumbing of the generated SDK functions.

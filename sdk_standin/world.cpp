@@ -1,8 +1,10 @@
 // The stand-in world's state and behaviour: who is logged in, the peers who
 // answer, groups and conversations. Every operation is taken in on the
 // caller's thread (ids for caller buffers are assigned there) and carried out
-// on the worker thread after a simulated network delay; events that follow
-// from it are queued behind its completion.
+// on the worker thread once the simulated network delay since the call has
+// passed; the delays of calls made at once pass together. Events that follow
+// from an operation are queued behind its completion. With a delay of 0
+// nothing waits: neither the network nor the peers.
 
 #include "world.h"
 
@@ -15,9 +17,9 @@
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 
+#include "worker.h"
 #include "world_documents.h"
 
 namespace zel_standin {
@@ -27,6 +29,8 @@ namespace {
 // How long an operation takes to complete, unless the config that started
 // the world asks for another delay ("standin_network_delay_ms").
 constexpr std::chrono::milliseconds kDefaultNetworkDelay(20);
+// How long a peer takes to answer; peers answer at once when the network
+// delay is 0.
 constexpr std::chrono::milliseconds kPeerThinkingTime(40);
 constexpr std::chrono::milliseconds kRightAfter(0);
 constexpr std::size_t kBufferSize = 128;
@@ -99,12 +103,18 @@ Reply Failure(int32_t code, std::string desc) { return Reply{code, std::move(des
 Reply NotLoggedIn() { return Failure(kNotLoggedIn, "not logged in"); }
 
 // What an operation handler sees: the call's arguments, the id that was
-// written into the caller's buffer if the call has one, and the world it
-// belongs to.
+// written into the caller's buffer if the call has one, the world it belongs
+// to and that world's network delay.
 struct Request {
   std::vector<Argument> args;
   std::string assigned_id;
   uint64_t epoch = 0;
+  std::chrono::milliseconds network_delay = kDefaultNetworkDelay;
+
+  // Peers think only while the network takes time too.
+  std::chrono::milliseconds PeerThinkingTime() const {
+    return network_delay.count() == 0 ? kRightAfter : kPeerThinkingTime;
+  }
 
   std::string Text(std::size_t index) const {
     return index < args.size() && args[index].text ? *args[index].text : "";
@@ -129,11 +139,10 @@ void WriteBuffer(const Argument& buffer_arg, const std::string& text) {
   buffer[length] = '\0';
 }
 
-// Runs step on the worker thread after delay, unless the world that queued it
-// has ended by then. Nothing escapes into the worker.
-void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()> step) {
-  RunOnWorker([delay, epoch, step = std::move(step)] {
-    std::this_thread::sleep_for(delay);
+// Runs step on the worker thread at due, unless the world that queued it has
+// ended by then. Nothing escapes into the worker.
+void At(worker::Clock::time_point due, uint64_t epoch, std::function<void()> step) {
+  worker::PostAt(due, [epoch, step = std::move(step)] {
     {
       std::lock_guard<std::mutex> lock(state().mutex);
       if (!state().running || state().epoch != epoch) return;
@@ -143,6 +152,10 @@ void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()
     } catch (...) {
     }
   });
+}
+
+void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()> step) {
+  At(worker::Clock::now() + delay, epoch, std::move(step));
 }
 
 template <typename Callback, typename... Args>
@@ -204,8 +217,8 @@ void RaiseConversationUpdated(const std::string& conversation_list) {
                               conversation_list.c_str());
 }
 
-void PeerAnswers(const Peer& peer, const std::string& heard, uint64_t epoch) {
-  Later(kPeerThinkingTime, epoch, [&peer, heard] {
+void PeerAnswers(const Peer& peer, const std::string& heard, const Request& request) {
+  Later(request.PeerThinkingTime(), request.epoch, [&peer, heard] {
     std::string message_list;
     std::string conversation_list;
     int total_unread = 0;
@@ -295,7 +308,7 @@ Reply SendMessage(const Request& request) {
   }
   Later(kRightAfter, request.epoch,
         [conversation_list] { RaiseConversationUpdated(conversation_list); });
-  if (peer != nullptr) PeerAnswers(*peer, FirstText(param), request.epoch);
+  if (peer != nullptr) PeerAnswers(*peer, FirstText(param), request);
   return Success(sent);
 }
 
@@ -387,7 +400,7 @@ Reply Invite(const Request& request) {
   const Peer* const peer = FindPeer(invitee);
   if (peer == nullptr) return Failure(kUnknownUser, "no such user: " + invitee);
   const std::string invite_id = request.assigned_id;
-  Later(kPeerThinkingTime, request.epoch, [peer, invite_id] {
+  Later(request.PeerThinkingTime(), request.epoch, [peer, invite_id] {
     Raise<ZelSignalingInviteeAcceptedCallback>("ZelSetSignalingInviteeAcceptedCallback",
                                                invite_id.c_str(), peer->user_id,
                                                "{\"answer\":\"on my way\"}");
@@ -491,13 +504,14 @@ void Observe(const char* function, const std::vector<Argument>& args) {
 
 int Operate(const char* function, const std::vector<Argument>& args, ZelCommCallback complete,
             const void* user_data) {
+  // The network delay runs from the call, whoever else is calling.
+  const worker::Clock::time_point called = worker::Clock::now();
   const SimulatedOperation* const operation = FindOperation(function);
-  Request request{args, "", 0};
-  std::chrono::milliseconds network_delay;
+  Request request{args, "", 0, kDefaultNetworkDelay};
   {
     std::lock_guard<std::mutex> lock(state().mutex);
     request.epoch = state().epoch;
-    network_delay = state().network_delay;
+    request.network_delay = state().network_delay;
     if (operation != nullptr && operation->buffer_index >= 0 &&
         static_cast<std::size_t>(operation->buffer_index) < args.size()) {
       request.assigned_id = NewId(state(), operation->id_prefix);
@@ -506,23 +520,25 @@ int Operate(const char* function, const std::vector<Argument>& args, ZelCommCall
   }
   if (complete == nullptr) return 0;
   const std::string name = function;
-  Later(network_delay, request.epoch, [operation, request, complete, user_data, name] {
-    const Reply reply =
-        operation != nullptr
-            ? operation->handle(request)
-            : Failure(kNotSimulated, name + " is not simulated by the stand-in world");
-    complete(reply.code, reply.desc.c_str(), reply.json.c_str(), user_data);
-  });
+  At(called + request.network_delay, request.epoch,
+     [operation, request, complete, user_data, name] {
+       const Reply reply =
+           operation != nullptr
+               ? operation->handle(request)
+               : Failure(kNotSimulated, name + " is not simulated by the stand-in world");
+       complete(reply.code, reply.desc.c_str(), reply.json.c_str(), user_data);
+     });
   return 0;
 }
 
 int OperateReadMemberList(ZelMsgGroupMessageReadMemberListCallback complete,
                           const void* user_data) {
   if (complete == nullptr) return 0;
+  const worker::Clock::time_point called = worker::Clock::now();
   // Nobody in the world reads group messages: the list is empty and complete.
   const Timing now = CurrentTiming();
-  Later(now.network_delay, now.epoch,
-        [complete, user_data] { complete("[]", 0, true, user_data); });
+  At(called + now.network_delay, now.epoch,
+     [complete, user_data] { complete("[]", 0, true, user_data); });
   return 0;
 }
 
