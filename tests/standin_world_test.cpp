@@ -1,7 +1,8 @@
 // The stand-in SDK's simulated world as an app meets it through the bridge:
-// the order of completions and events with and without a network delay, many
-// calls at once, and the bridge's log lines that the stand-in keeps and,
-// while the world runs, prints. How fast calls at once complete is shown by
+// how it refuses parameters it cannot read, the order of completions and
+// events with and without a network delay, many calls at once, and the
+// bridge's log lines that the stand-in keeps and, while the world runs,
+// prints. How fast calls at once complete is shown by
 // bench/standin_world_bench.cpp, not here.
 
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@ constexpr int64_t kPort = 4242;
 // fails the test instead of hanging it.
 constexpr std::chrono::seconds kWaitBound(10);
 constexpr int32_t kC2C = 1;
+constexpr int32_t kInvalidParameter = 7002;
 constexpr char kHello[] = R"({"message_elem_array":[{"elem_type":0,"text_elem_content":"Hello"}]})";
 
 std::string Config(int delay_ms) {
@@ -102,6 +104,7 @@ class WorldTest : public BridgeTest {
     DartAddReceiveNewMsgCallback("on-message");
     DartSetConvEventCallback("on-conversation");
     DartSetConvTotalUnreadMessageCountChangedCallback("on-unread");
+    DartSetGroupTipsEventCallback("on-group-tips");
   }
 
   void LogIn() {
@@ -144,6 +147,102 @@ class WorldTest : public BridgeTest {
     return json::Value();
   }
 };
+
+struct Refused {
+  const char* label;
+  void (*call)();  // calls one export with the user_data "call"
+  const char* desc;
+};
+
+TEST_F(WorldTest, ParamsItCannotReadAreRefusedNamingTheKeyItExpects) {
+  const Refused rows[] = {
+      {"empty user id", [] { DartLogin("", "sig", "call"); }, "user id is empty"},
+      {"message text under a wrong key",
+       [] {
+         DartSendMessage("alice", kC2C, R"({"message_elem_arry":[{"text_elem_content":"Hi"}]})",
+                         "call");
+       },
+       "message param has no text element: expected message_elem_array[].text_elem_content (its "
+       "keys: message_elem_arry)"},
+      {"message elements without text",
+       [] {
+         DartSendMessage("alice", kC2C, R"({"message_elem_array":[{"elem_type":1}]})", "call");
+       },
+       "message param has no text element: expected message_elem_array[].text_elem_content, but "
+       "it holds none"},
+      {"message elements that are no array",
+       [] { DartSendMessage("alice", kC2C, R"({"message_elem_array":"Hi"})", "call"); },
+       "message param has no text element: expected message_elem_array[].text_elem_content, but "
+       "message_elem_array is \"Hi\""},
+      {"message param that is no JSON object", [] { DartSendMessage("alice", kC2C, "Hi", "call"); },
+       "message param is not a JSON object: expected message_elem_array[].text_elem_content"},
+      {"unknown conv_type", [] { DartSendMessage("alice", 3, kHello, "call"); },
+       "unknown conv_type 3: expected 1 (one-to-one) or 2 (group)"},
+      {"group name under a wrong key",
+       [] { DartCreateGroup(R"({"create_group_param_group_name":"Hike"})", "call"); },
+       "group create param has no group name: expected group_create_param_group_name (its keys: "
+       "create_group_param_group_name)"},
+      {"empty group name",
+       [] { DartCreateGroup(R"({"group_create_param_group_name":""})", "call"); },
+       "group create param has no group name: expected group_create_param_group_name, but it is "
+       "empty"},
+      {"group members without their id",
+       [] {
+         DartCreateGroup(
+             R"({"group_create_param_group_name":"Hike","group_create_param_member_array":[{"id":"bob"}]})",
+             "call");
+       },
+       "group create param has no member ids (peers only): expected "
+       "group_create_param_member_array[].group_member_info_identifier, but "
+       "group_create_param_member_array is [{\"id\":\"bob\"}]"},
+      {"group invitation without invitees",
+       [] { DartInviteUserToGroup(R"({"group_invite_member_param_group_id":"g"})", "call"); },
+       "group invite param has no user ids to invite: expected "
+       "group_invite_member_param_identifier_array[] (its keys: "
+       "group_invite_member_param_group_id)"},
+      {"call invitation of nobody",
+       [] { DartInvite(nullptr, "{}", false, "", 30, nullptr, "call"); }, "invitee is empty"},
+  };
+  StartWorld(0);
+  LogIn();
+  for (const Refused& row : rows) {
+    SCOPED_TRACE(row.label);
+    dart_standin::Reset();
+    row.call();
+    const json::Value completion = Completion("call");
+    EXPECT_EQ(IntOf(completion, "code"), kInvalidParameter);
+    EXPECT_EQ(StringOf(completion, "desc"), row.desc);
+  }
+}
+
+TEST_F(WorldTest, ARefusedMessageIsNotSentAndNobodyAnswers) {
+  StartWorld(0);
+  LogIn();
+  const std::size_t before = Envelopes(0).size();
+  DartSendMessage("alice", kC2C, R"({"message_elem_arry":[]})", "refused");
+  EXPECT_EQ(IntOf(Completion("refused"), "code"), kInvalidParameter);
+  // Whatever the message raised was queued before its completion ran.
+  zel_standin::WaitForWorker();
+  EXPECT_EQ(LabelsAfter(before, 1), std::vector<std::string>{"completion refused"});
+  DartGetConversationList("list");
+  EXPECT_EQ(StringOf(Completion("list"), "json_param"), "[]");
+}
+
+TEST_F(WorldTest, AMessageWithATextAmongOtherElementsIsSentWhole) {
+  StartWorld(0);
+  LogIn();
+  const std::string param =
+      R"({"message_elem_array":[{"elem_type":1,"image_elem_orig_path":"a.png"},)"
+      R"({"elem_type":0,"text_elem_content":"Look"}]})";
+  const std::string id = DartSendMessage("alice", kC2C, param.c_str(), "send");
+  const json::Value completion = Completion("send");
+  ASSERT_EQ(IntOf(completion, "code"), 0) << StringOf(completion, "desc");
+  const json::Value sent = json::Deserialize(StringOf(completion, "json_param"));
+  EXPECT_EQ(StringOf(sent, "message_msg_id"), id);
+  EXPECT_EQ(
+      json::Serialize(sent.ToObject().find("message_elem_array")->second),
+      json::Serialize(json::Deserialize(param).ToObject().find("message_elem_array")->second));
+}
 
 // The steps of one message to a peer come in their order, without a delay as
 // with one: the completion, the conversation update, and then the peer's
