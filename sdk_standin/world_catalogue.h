@@ -3,7 +3,9 @@
 // reads, what it completes with and the events it raises), its failure codes,
 // the conversation types and the peers. The world reads its parameters and
 // config through these rows, and refuses a parameter that its row cannot read
-// with a desc that names the key it expected.
+// with a desc that names the key it expected. docs/standin-world.md is
+// generated from them (tests/standin_world_reference.cpp), so the page says
+// what the code does.
 #ifndef ZELBRIDGE_SDK_STANDIN_WORLD_CATALOGUE_H_
 #define ZELBRIDGE_SDK_STANDIN_WORLD_CATALOGUE_H_
 
