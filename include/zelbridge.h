@@ -53,7 +53,10 @@ ZELBRIDGE_EXPORT int DartSetConfig(const char* json_config, const char* user_dat
 ZELBRIDGE_EXPORT int DartLogin(const char* user_id, const char* user_sig, const char* user_data);
 ZELBRIDGE_EXPORT int DartLogout(const char* user_data);
 // Returns the logged-in user id that the SDK wrote into this export's own buffer;
-// valid until this thread calls it again. Never completes.
+// valid until this thread calls it again. Never completes. Like the other
+// three texts returned from a buffer, it holds at most 127 bytes: a longer id
+// is cut at 127 bytes, and back to the start of a UTF-8 character that the cut
+// would split, so the text is never cut inside a character.
 ZELBRIDGE_EXPORT const char* DartGetLoginUserID(void);
 ZELBRIDGE_EXPORT int DartGetLoginStatus(void);
 ZELBRIDGE_EXPORT int DartGetUsersInfo(const char* json_get_user_profile_list_param,
@@ -71,7 +74,7 @@ ZELBRIDGE_EXPORT int DartUnsubscribeUserStatus(const char* json_user_id_list,
 // Returns the id of the message being sent, written by the SDK into this export's
 // own buffer (valid until this thread's next call); the outcome arrives as a
 // completion, also when the id is empty (the SDK wrote none). The SDK's integer
-// result is dropped.
+// result is dropped. At most 127 bytes, cut as DartGetLoginUserID's.
 ZELBRIDGE_EXPORT const char* DartSendMessage(const char* conv_id, int32_t conv_type,
                                              const char* json_msg_param, const char* user_data);
 ZELBRIDGE_EXPORT int DartDownloadElemToPath(const char* json_download_elem_param, const char* path,
@@ -352,13 +355,14 @@ ZELBRIDGE_EXPORT int DartGetUserFollowInfo(const char* json_user_id_array, const
 ZELBRIDGE_EXPORT int DartCheckFollowType(const char* json_user_id_array, const char* user_data);
 // Returns the id of the new invitation from this export's own buffer (valid until
 // this thread's next call); the outcome arrives as a completion, also when the id
-// is empty. unused_invite_id is accepted for the caller's signature and never
-// forwarded: the buffer takes its place.
+// is empty; at most 127 bytes, cut as DartGetLoginUserID's. unused_invite_id is
+// accepted for the caller's signature and never forwarded: the buffer takes its
+// place.
 ZELBRIDGE_EXPORT const char* DartInvite(const char* invitee, const char* data,
                                         bool online_user_only, const char* json_offline_push_info,
                                         int32_t timeout, const char* unused_invite_id,
                                         const char* user_data);
-// As DartInvite, with a buffer of its own.
+// As DartInvite, with a buffer of its own (at most 127 bytes, cut alike).
 ZELBRIDGE_EXPORT const char* DartInviteInGroup(const char* group_id, const char* json_invitee_array,
                                                const char* data, bool online_user_only,
                                                int32_t timeout, const char* unused_invite_id,

@@ -1,6 +1,7 @@
 // Test control of the stand-in messaging SDK: the journal of calls it
-// received, how it completes operations, what it writes into caller buffers,
-// and the listeners registered with it. Test and demo code only; the bridge
+// received and the bridge's log lines among them, how it completes
+// operations, what it writes into caller buffers, and the listeners
+// registered with it. Test and demo code only; the bridge
 // never includes this header.
 #ifndef ZELBRIDGE_SDK_STANDIN_STANDIN_CONTROL_H_
 #define ZELBRIDGE_SDK_STANDIN_STANDIN_CONTROL_H_
@@ -67,8 +68,9 @@ struct Listener {
   const void* user_data = nullptr;
 };
 
-// Back to the state of a freshly loaded SDK: empty journal, no listeners,
-// result 0, no completion, empty buffer text. Waits for the worker first.
+// Back to the state of a freshly loaded SDK: empty journal and log lines, no
+// listeners, result 0, no completion, empty buffer text. Waits for the worker
+// first.
 ZEL_STANDIN_API void Reset();
 
 ZEL_STANDIN_API std::vector<Call> Journal();
@@ -90,6 +92,11 @@ ZEL_STANDIN_API void SetBufferTextSource(std::function<std::string()> source);
 // an event from inside that call; an empty reaction removes it.
 ZEL_STANDIN_API void SetExperimentalApiReaction(
     std::function<void(const std::string& request)> reaction);
+// The contents of the lines the bridge wrote into the SDK's log so far (the
+// "request_write_log_log_content_param" of each callExperimentalAPI request
+// of "internal_operation_write_log"), in order. While the simulated world
+// runs, each is also printed on stderr, after "ZelSDK stand-in log: ".
+ZEL_STANDIN_API std::vector<std::string> BridgeLogLines();
 ZEL_STANDIN_API void SetSdkVersion(const std::string& version);
 ZEL_STANDIN_API void SetServerTime(uint64_t server_time);
 
@@ -98,9 +105,11 @@ ZEL_STANDIN_API std::optional<Listener> RegisteredListener(const std::string& re
 // Every listener registered through it, in order of registration.
 ZEL_STANDIN_API std::vector<Listener> RegisteredListeners(const std::string& registration);
 
-// Runs task on the stand-in's worker thread, after everything queued before.
+// Runs task on the stand-in's worker thread, after everything queued before
+// that is due by now (the simulated world queues steps due later).
 ZEL_STANDIN_API void RunOnWorker(std::function<void()> task);
-// Blocks until the worker has run everything queued so far.
+// Blocks until the worker has run everything queued so far, steps due later
+// included.
 ZEL_STANDIN_API void WaitForWorker();
 
 // Internal plumbing of the generated SDK functions.

@@ -1,17 +1,16 @@
 // State of the stand-in SDK: the call journal, the chosen completions, the
-// buffer text, registered listeners and a worker thread that completes
-// operations later, as the real SDK does from its network thread.
+// buffer text and registered listeners. Completions chosen to come later run
+// on the stand-in's worker thread (worker.h).
 
-#include <condition_variable>
 #include <cstring>
-#include <deque>
 #include <map>
 #include <mutex>
-#include <thread>
 #include <utility>
 
+#include "bridge_log.h"
 #include "sdk/zel_sdk.h"
 #include "standin_control.h"
+#include "worker.h"
 #include "world.h"
 
 namespace zel_standin {
@@ -38,55 +37,6 @@ State& state() {
   return *instance;
 }
 
-// A single worker thread with a FIFO queue. Detached and never destroyed, so
-// late tasks at process exit find it alive.
-class Worker {
- public:
-  Worker() {
-    std::thread([this] { Run(); }).detach();
-  }
-
-  void Post(std::function<void()> task) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    tasks_.push_back(std::move(task));
-    ++posted_;
-    wake_.notify_all();
-  }
-
-  void WaitIdle() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    const uint64_t target = posted_;
-    idle_.wait(lock, [&] { return done_ >= target; });
-  }
-
- private:
-  void Run() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-      wake_.wait(lock, [&] { return !tasks_.empty(); });
-      std::function<void()> task = std::move(tasks_.front());
-      tasks_.pop_front();
-      lock.unlock();
-      task();
-      lock.lock();
-      ++done_;
-      idle_.notify_all();
-    }
-  }
-
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::condition_variable idle_;
-  std::deque<std::function<void()>> tasks_;
-  uint64_t posted_ = 0;
-  uint64_t done_ = 0;
-};
-
-Worker& worker() {
-  static Worker* const instance = new Worker();
-  return *instance;
-}
-
 void Dispatch(CompletionMode mode, std::function<void()> task) {
   switch (mode) {
     case CompletionMode::kNone:
@@ -95,7 +45,7 @@ void Dispatch(CompletionMode mode, std::function<void()> task) {
       task();
       return;
     case CompletionMode::kWorker:
-      worker().Post(std::move(task));
+      worker::Post(std::move(task));
       return;
   }
 }
@@ -105,6 +55,7 @@ void Dispatch(CompletionMode mode, std::function<void()> task) {
 void Reset() {
   world::Stop();
   WaitForWorker();
+  bridge_log::Clear();
   State& s = state();
   std::lock_guard<std::mutex> lock(s.mutex);
   s.journal.clear();
@@ -187,9 +138,9 @@ std::vector<Listener> RegisteredListeners(const std::string& registration) {
   return found->second;
 }
 
-void RunOnWorker(std::function<void()> task) { worker().Post(std::move(task)); }
+void RunOnWorker(std::function<void()> task) { worker::Post(std::move(task)); }
 
-void WaitForWorker() { worker().WaitIdle(); }
+void WaitForWorker() { worker::WaitIdle(); }
 
 namespace detail {
 
@@ -291,6 +242,7 @@ int Result() {
 }
 
 void ReactToExperimentalApi(const char* request) {
+  bridge_log::Take(request, world::Running());
   std::function<void(const std::string&)> reaction;
   {
     std::lock_guard<std::mutex> lock(state().mutex);

@@ -1,8 +1,10 @@
 // The stand-in world's state and behaviour: who is logged in, the peers who
 // answer, groups and conversations. Every operation is taken in on the
 // caller's thread (ids for caller buffers are assigned there) and carried out
-// on the worker thread after a simulated network delay; events that follow
-// from it are queued behind its completion.
+// on the worker thread once the simulated network delay since the call has
+// passed; the delays of calls made at once pass together. Events that follow
+// from an operation are queued behind its completion. With a delay of 0
+// nothing waits: neither the network nor the peers.
 
 #include "world.h"
 
@@ -14,41 +16,28 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 
+#include "worker.h"
+#include "world_catalogue.h"
 #include "world_documents.h"
+#include "world_params.h"
 
 namespace zel_standin {
 namespace world {
 namespace {
 
-// How long an operation takes to complete, unless the config that started
-// the world asks for another delay ("standin_network_delay_ms").
-constexpr std::chrono::milliseconds kDefaultNetworkDelay(20);
-constexpr std::chrono::milliseconds kPeerThinkingTime(40);
+constexpr std::chrono::milliseconds kDefaultNetworkDelay(kDefaultNetworkDelayMs);
+constexpr std::chrono::milliseconds kPeerThinkingTime(kPeerThinkingTimeMs);
 constexpr std::chrono::milliseconds kRightAfter(0);
 constexpr std::size_t kBufferSize = 128;
-
-// The world's own failure codes, reported in completions.
-constexpr int32_t kNotLoggedIn = 7001;
-constexpr int32_t kInvalidParameter = 7002;
-constexpr int32_t kUnknownUser = 7003;
-constexpr int32_t kUnknownGroup = 7004;
-constexpr int32_t kNotSimulated = 7005;
 
 // Invitation results of group members.
 constexpr int kInviteFailed = 0;
 constexpr int kInviteAdded = 1;
 constexpr int kInviteAlreadyMember = 2;
-
-struct Peer {
-  const char* user_id;
-  const char* nick;
-};
-// Both peers answer messages and accept invitations.
-const Peer kPeers[] = {{"alice", "Alice"}, {"bob", "Bob"}};
 
 const Peer* FindPeer(const std::string& user_id) {
   for (const Peer& peer : kPeers) {
@@ -95,22 +84,24 @@ struct Reply {
 };
 
 Reply Success(std::string json) { return Reply{0, "OK", std::move(json)}; }
-Reply Failure(int32_t code, std::string desc) { return Reply{code, std::move(desc), ""}; }
+Reply Failure(const FailureCode& failure, std::string desc) {
+  return Reply{failure.code, std::move(desc), ""};
+}
 Reply NotLoggedIn() { return Failure(kNotLoggedIn, "not logged in"); }
 
 // What an operation handler sees: the call's arguments, the id that was
-// written into the caller's buffer if the call has one, and the world it
-// belongs to.
+// written into the caller's buffer if the call has one, the world it belongs
+// to and that world's network delay.
 struct Request {
   std::vector<Argument> args;
   std::string assigned_id;
   uint64_t epoch = 0;
+  std::chrono::milliseconds network_delay = kDefaultNetworkDelay;
 
-  std::string Text(std::size_t index) const {
-    return index < args.size() && args[index].text ? *args[index].text : "";
-  }
-  json::Value Document(std::size_t index) const {
-    return Parse(index < args.size() && args[index].text ? args[index].text->c_str() : nullptr);
+  std::string Text(const ParamKey& key) const { return ReadText(key, args); }
+  // Peers think only while the network takes time too.
+  std::chrono::milliseconds PeerThinkingTime() const {
+    return network_delay.count() == 0 ? kRightAfter : kPeerThinkingTime;
   }
 };
 
@@ -129,11 +120,10 @@ void WriteBuffer(const Argument& buffer_arg, const std::string& text) {
   buffer[length] = '\0';
 }
 
-// Runs step on the worker thread after delay, unless the world that queued it
-// has ended by then. Nothing escapes into the worker.
-void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()> step) {
-  RunOnWorker([delay, epoch, step = std::move(step)] {
-    std::this_thread::sleep_for(delay);
+// Runs step on the worker thread at due, unless the world that queued it has
+// ended by then. Nothing escapes into the worker.
+void At(worker::Clock::time_point due, uint64_t epoch, std::function<void()> step) {
+  worker::PostAt(due, [epoch, step = std::move(step)] {
     {
       std::lock_guard<std::mutex> lock(state().mutex);
       if (!state().running || state().epoch != epoch) return;
@@ -143,6 +133,10 @@ void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()
     } catch (...) {
     }
   });
+}
+
+void Later(std::chrono::milliseconds delay, uint64_t epoch, std::function<void()> step) {
+  At(worker::Clock::now() + delay, epoch, std::move(step));
 }
 
 template <typename Callback, typename... Args>
@@ -204,8 +198,8 @@ void RaiseConversationUpdated(const std::string& conversation_list) {
                               conversation_list.c_str());
 }
 
-void PeerAnswers(const Peer& peer, const std::string& heard, uint64_t epoch) {
-  Later(kPeerThinkingTime, epoch, [&peer, heard] {
+void PeerAnswers(const Peer& peer, const std::string& heard, const Request& request) {
+  Later(request.PeerThinkingTime(), request.epoch, [&peer, heard] {
     std::string message_list;
     std::string conversation_list;
     int total_unread = 0;
@@ -217,7 +211,7 @@ void PeerAnswers(const Peer& peer, const std::string& heard, uint64_t epoch) {
       answer.conv_id = peer.user_id;
       answer.sender = peer.user_id;
       answer.server_time = Now();
-      answer.elements = TextElements(std::string(peer.nick) + " here. You said: " + heard);
+      answer.elements = TextElements(peer.nick + std::string(kAnswerAfterNick) + heard);
       json::Array messages;
       messages.push_back(json::Value(MessageDocument(answer)));
       message_list = Text(messages);
@@ -232,9 +226,11 @@ void PeerAnswers(const Peer& peer, const std::string& heard, uint64_t epoch) {
   });
 }
 
+// The handlers below run once their row's parameters have been read
+// (Refusal): the values they read are there and of the row's form.
+
 Reply Login(const Request& request) {
-  const std::string user_id = request.Text(0);
-  if (user_id.empty()) return Failure(kInvalidParameter, "user id is empty");
+  const std::string user_id = request.Text(kLoginUserId);
   if (FindPeer(user_id) != nullptr) return Failure(kInvalidParameter, "user id taken by a peer");
   {
     std::lock_guard<std::mutex> lock(state().mutex);
@@ -252,12 +248,20 @@ Reply Logout(const Request&) {
   return Success("");
 }
 
+std::string UnknownConversationType(int32_t conv_type) {
+  std::string desc = "unknown conv_type " + std::to_string(conv_type) + ": expected ";
+  for (const ConversationType* type : kConversationTypes) {
+    if (type != kConversationTypes[0]) desc += " or ";
+    desc += std::to_string(type->value) + " (" + type->name + ")";
+  }
+  return desc;
+}
+
 Reply SendMessage(const Request& request) {
-  const std::string conv_id = request.Text(0);
-  const int32_t conv_type = static_cast<int32_t>(request.args.at(1).bits);
-  const json::Value param = request.Document(2);
-  if (param.GetValueType() != json::ObjectType) {
-    return Failure(kInvalidParameter, "message parameter is not a JSON object");
+  const std::string conv_id = request.Text(kConvId);
+  const int32_t conv_type = ReadInt32(kConvType, request.args);
+  if (conv_type != kC2CConversation && conv_type != kGroupConversation) {
+    return Failure(kInvalidParameter, UnknownConversationType(conv_type));
   }
   const Peer* const peer = conv_type == kC2CConversation ? FindPeer(conv_id) : nullptr;
   std::string sent;
@@ -270,14 +274,12 @@ Reply SendMessage(const Request& request) {
     if (conv_type == kC2CConversation) {
       if (peer == nullptr) return Failure(kUnknownUser, "no such user: " + conv_id);
       show_name = peer->nick;
-    } else if (conv_type == kGroupConversation) {
+    } else {
       const auto group = s.groups.find(conv_id);
       if (group == s.groups.end() || !group->second.HasMember(s.login_user)) {
         return Failure(kUnknownGroup, "no such group: " + conv_id);
       }
       show_name = group->second.name;
-    } else {
-      return Failure(kInvalidParameter, "unknown conversation type");
     }
     Message message;
     message.id = request.assigned_id;
@@ -286,32 +288,27 @@ Reply SendMessage(const Request& request) {
     message.sender = s.login_user;
     message.from_self = true;
     message.server_time = Now();
-    const auto elements = param.ToObject().find("message_elem_array");
-    if (elements != param.ToObject().end() && elements->second.GetValueType() == json::ArrayType) {
-      message.elements = elements->second.ToArray();
-    }
+    // Every element is sent as it was given, text or not.
+    message.elements = ReadEntries(kMessageText, request.args);
     sent = Text(MessageDocument(message));
     conversation_list = Append(ConversationOf(s, conv_type, conv_id, show_name), message);
   }
   Later(kRightAfter, request.epoch,
         [conversation_list] { RaiseConversationUpdated(conversation_list); });
-  if (peer != nullptr) PeerAnswers(*peer, FirstText(param), request.epoch);
+  if (peer != nullptr) PeerAnswers(*peer, ReadText(kMessageText, request.args), request);
   return Success(sent);
 }
 
 Reply CreateGroup(const Request& request) {
-  const json::Value param = request.Document(0);
-  const std::string name = StringMember(param, "group_create_param_group_name");
-  if (name.empty()) return Failure(kInvalidParameter, "group name is empty");
-  const std::vector<std::string> members =
-      StringList(param, "group_create_param_member_array", "group_member_info_identifier");
+  const std::string name = request.Text(kGroupName);
+  const std::vector<std::string> members = ReadTexts(kGroupMembers, request.args);
   for (const std::string& member : members) {
     if (FindPeer(member) == nullptr) return Failure(kUnknownUser, "no such user: " + member);
   }
   std::lock_guard<std::mutex> lock(state().mutex);
   State& s = state();
   if (s.login_user.empty()) return NotLoggedIn();
-  std::string group_id = StringMember(param, "group_create_param_group_id");
+  std::string group_id = request.Text(kNewGroupId);
   if (group_id.empty()) group_id = NewId(s, "group-");
   if (s.groups.count(group_id) != 0) return Failure(kInvalidParameter, "group already exists");
   Group& group = s.groups[group_id];
@@ -324,11 +321,8 @@ Reply CreateGroup(const Request& request) {
 }
 
 Reply InviteGroupMembers(const Request& request) {
-  const json::Value param = request.Document(0);
-  const std::string group_id = StringMember(param, "group_invite_member_param_group_id");
-  const std::vector<std::string> invitees =
-      StringList(param, "group_invite_member_param_identifier_array", nullptr);
-  if (invitees.empty()) return Failure(kInvalidParameter, "nobody to invite");
+  const std::string group_id = request.Text(kInviteGroupId);
+  const std::vector<std::string> invitees = ReadTexts(kInvitees, request.args);
   std::vector<GroupMember> results;
   std::vector<std::string> added;
   std::string op_user;
@@ -383,19 +377,21 @@ Reply ConversationList(const Request&) {
 
 Reply Invite(const Request& request) {
   if (LoginUser().empty()) return NotLoggedIn();
-  const std::string invitee = request.Text(0);
+  const std::string invitee = request.Text(kCallInvitee);
   const Peer* const peer = FindPeer(invitee);
   if (peer == nullptr) return Failure(kUnknownUser, "no such user: " + invitee);
   const std::string invite_id = request.assigned_id;
-  Later(kPeerThinkingTime, request.epoch, [peer, invite_id] {
+  Later(request.PeerThinkingTime(), request.epoch, [peer, invite_id] {
     Raise<ZelSignalingInviteeAcceptedCallback>("ZelSetSignalingInviteeAcceptedCallback",
-                                               invite_id.c_str(), peer->user_id,
-                                               "{\"answer\":\"on my way\"}");
+                                               invite_id.c_str(), peer->user_id, kAcceptanceData);
   });
   return Success("");
 }
 
-struct SimulatedOperation {
+// How the world carries out each row of kSimulatedOperations, in the same
+// order. The read-member list has a completion of its own shape and no
+// handler (OperateReadMemberList).
+struct Handler {
   const char* function;
   Reply (*handle)(const Request&);
   // The argument position of the caller's buffer that receives a new id, and
@@ -404,7 +400,7 @@ struct SimulatedOperation {
   const char* id_prefix;
 };
 
-const SimulatedOperation kOperations[] = {
+constexpr Handler kHandlers[] = {
     {"ZelLogin", Login, -1, nullptr},
     {"ZelLogout", Logout, -1, nullptr},
     {"ZelMsgSendMessage", SendMessage, 3, "msg-"},
@@ -413,13 +409,65 @@ const SimulatedOperation kOperations[] = {
     {"ZelGroupGetJoinedGroupList", JoinedGroups, -1, nullptr},
     {"ZelConvGetConvList", ConversationList, -1, nullptr},
     {"ZelSignalingInvite", Invite, 5, "invite-"},
+    {"ZelMsgGetGroupMessageReadMemberList", nullptr, -1, nullptr},
 };
 
-const SimulatedOperation* FindOperation(const char* function) {
-  for (const SimulatedOperation& operation : kOperations) {
-    if (std::strcmp(operation.function, function) == 0) return &operation;
+constexpr bool SameText(const char* a, const char* b) {
+  while (*a != '\0' && *a == *b) {
+    ++a;
+    ++b;
   }
-  return nullptr;
+  return *a == *b;
+}
+
+constexpr bool HandlersFollowTheCatalogue() {
+  constexpr std::size_t kRows = sizeof kSimulatedOperations / sizeof kSimulatedOperations[0];
+  if (sizeof kHandlers / sizeof kHandlers[0] != kRows) return false;
+  for (std::size_t i = 0; i < kRows; ++i) {
+    if (!SameText(kHandlers[i].function, kSimulatedOperations[i].function)) return false;
+  }
+  return true;
+}
+static_assert(HandlersFollowTheCatalogue(),
+              "kHandlers must name the functions of kSimulatedOperations, in its order");
+
+// The operation's catalogue row and handler, or nothing when the world does
+// not carry it out.
+struct Simulated {
+  const SimulatedOperation* row;
+  const Handler* handler;
+};
+
+std::optional<Simulated> FindOperation(const char* function) {
+  for (std::size_t i = 0; i < sizeof kHandlers / sizeof kHandlers[0]; ++i) {
+    if (std::strcmp(kHandlers[i].function, function) == 0) {
+      return Simulated{&kSimulatedOperations[i], &kHandlers[i]};
+    }
+  }
+  return std::nullopt;
+}
+
+// The first of the row's parameters that cannot be read as the row says.
+std::optional<Reply> Refused(const SimulatedOperation& row, const Request& request) {
+  for (const ParamKey* key : row.reads) {
+    if (key == nullptr) break;
+    std::optional<std::string> desc = Refusal(*key, request.args);
+    if (desc) return Failure(kInvalidParameter, std::move(*desc));
+  }
+  return std::nullopt;
+}
+
+Reply Carry(const std::optional<Simulated>& operation, const std::string& function,
+            const Request& request) {
+  if (!operation || operation->handler->handle == nullptr) {
+    return Failure(kNotSimulated,
+                   function +
+                       " is not simulated by the stand-in world (docs/standin-world.md "
+                       "lists what is)");
+  }
+  std::optional<Reply> refused = Refused(*operation->row, request);
+  if (refused) return std::move(*refused);
+  return operation->handler->handle(request);
 }
 
 void Start(std::chrono::milliseconds network_delay) {
@@ -440,13 +488,13 @@ json::Value ConfigDocument(const Argument& config) {
 
 bool ConfigAsksForWorld(const json::Value& config) {
   if (config.GetValueType() != json::ObjectType) return false;
-  const auto member = config.ToObject().find("standin_world");
+  const auto member = config.ToObject().find(kWorldSwitch.key);
   return member != config.ToObject().end() && member->second.GetValueType() == json::BoolType &&
          member->second.ToBool();
 }
 
 std::chrono::milliseconds NetworkDelayOf(const json::Value& config) {
-  const auto member = config.ToObject().find("standin_network_delay_ms");
+  const auto member = config.ToObject().find(kNetworkDelayMember.key);
   if (member == config.ToObject().end()) return kDefaultNetworkDelay;
   switch (member->second.GetValueType()) {
     case json::IntType:
@@ -491,38 +539,37 @@ void Observe(const char* function, const std::vector<Argument>& args) {
 
 int Operate(const char* function, const std::vector<Argument>& args, ZelCommCallback complete,
             const void* user_data) {
-  const SimulatedOperation* const operation = FindOperation(function);
-  Request request{args, "", 0};
-  std::chrono::milliseconds network_delay;
+  // The network delay runs from the call, whoever else is calling.
+  const worker::Clock::time_point called = worker::Clock::now();
+  const std::optional<Simulated> operation = FindOperation(function);
+  Request request{args, "", 0, kDefaultNetworkDelay};
   {
     std::lock_guard<std::mutex> lock(state().mutex);
     request.epoch = state().epoch;
-    network_delay = state().network_delay;
-    if (operation != nullptr && operation->buffer_index >= 0 &&
-        static_cast<std::size_t>(operation->buffer_index) < args.size()) {
-      request.assigned_id = NewId(state(), operation->id_prefix);
-      WriteBuffer(args[operation->buffer_index], request.assigned_id);
+    request.network_delay = state().network_delay;
+    if (operation && operation->handler->buffer_index >= 0 &&
+        static_cast<std::size_t>(operation->handler->buffer_index) < args.size()) {
+      request.assigned_id = NewId(state(), operation->handler->id_prefix);
+      WriteBuffer(args[operation->handler->buffer_index], request.assigned_id);
     }
   }
   if (complete == nullptr) return 0;
-  const std::string name = function;
-  Later(network_delay, request.epoch, [operation, request, complete, user_data, name] {
-    const Reply reply =
-        operation != nullptr
-            ? operation->handle(request)
-            : Failure(kNotSimulated, name + " is not simulated by the stand-in world");
-    complete(reply.code, reply.desc.c_str(), reply.json.c_str(), user_data);
-  });
+  At(called + request.network_delay, request.epoch,
+     [operation, request, complete, user_data, name = std::string(function)] {
+       const Reply reply = Carry(operation, name, request);
+       complete(reply.code, reply.desc.c_str(), reply.json.c_str(), user_data);
+     });
   return 0;
 }
 
 int OperateReadMemberList(ZelMsgGroupMessageReadMemberListCallback complete,
                           const void* user_data) {
   if (complete == nullptr) return 0;
+  const worker::Clock::time_point called = worker::Clock::now();
   // Nobody in the world reads group messages: the list is empty and complete.
   const Timing now = CurrentTiming();
-  Later(now.network_delay, now.epoch,
-        [complete, user_data] { complete("[]", 0, true, user_data); });
+  At(called + now.network_delay, now.epoch,
+     [complete, user_data] { complete("[]", 0, true, user_data); });
   return 0;
 }
 

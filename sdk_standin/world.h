@@ -4,9 +4,11 @@
 //
 // The world starts when ZelInit's config holds "standin_world": true and ends
 // with ZelUninit or Reset. While it runs, operations complete from the
-// stand-in's worker thread after a short delay (20 ms, or the config's
-// "standin_network_delay_ms"), events are raised from that thread too, and
-// the test-control completion settings are ignored. A new-message listener
+// stand-in's worker thread a short delay after their call (20 ms, or the
+// config's "standin_network_delay_ms"; calls made at once complete together),
+// events are raised from that thread too, and the test-control completion
+// settings are ignored. With a delay of 0 nothing is paced: completions and
+// the peers' answers follow at once, still from the worker and in order. A new-message listener
 // is added by each registration, as "ZelAdd..." says; the other
 // registrations replace the one before. Without the world the stand-in
 // behaves exactly as the test-control API sets it.

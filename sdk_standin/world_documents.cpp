@@ -23,37 +23,6 @@ json::Value Parse(const char* text) {
   return json::Deserialize(text);
 }
 
-std::string StringMember(const json::Value& document, const char* key) {
-  if (document.GetValueType() != json::ObjectType) return "";
-  const auto member = document.ToObject().find(key);
-  if (member == document.ToObject().end() || member->second.GetValueType() != json::StringType) {
-    return "";
-  }
-  return member->second.ToString();
-}
-
-std::vector<std::string> StringList(const json::Value& document, const char* key,
-                                    const char* element_key) {
-  std::vector<std::string> strings;
-  const json::Value* list = &document;
-  if (key != nullptr) {
-    if (document.GetValueType() != json::ObjectType) return strings;
-    const auto member = document.ToObject().find(key);
-    if (member == document.ToObject().end()) return strings;
-    list = &member->second;
-  }
-  if (list->GetValueType() != json::ArrayType) return strings;
-  for (const json::Value& element : list->ToArray()) {
-    if (element.GetValueType() == json::StringType) {
-      strings.push_back(element.ToString());
-    } else if (element_key != nullptr) {
-      const std::string text = StringMember(element, element_key);
-      if (!text.empty()) strings.push_back(text);
-    }
-  }
-  return strings;
-}
-
 json::Object MessageDocument(const Message& message) {
   json::Object document;
   document["message_msg_id"] = json::Value(message.id);
@@ -86,12 +55,6 @@ json::Array TextElements(const std::string& text) {
   json::Array elements;
   elements.push_back(json::Value(element));
   return elements;
-}
-
-std::string FirstText(const json::Value& message_param) {
-  const std::vector<std::string> texts =
-      StringList(message_param, "message_elem_array", "text_elem_content");
-  return texts.empty() ? "" : texts.front();
 }
 
 std::string GroupCreatedDocument(const std::string& group_id) {

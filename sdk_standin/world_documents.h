@@ -1,5 +1,5 @@
-// The JSON documents of the stand-in world: what it reads from operation
-// parameters and what it writes into completions and events. The formats are
+// The JSON documents of the stand-in world: what it writes into completions
+// and events (world_params.h reads operation parameters). The formats are
 // the stand-in's own, kept small and plausible.
 #ifndef ZELBRIDGE_SDK_STANDIN_WORLD_DOCUMENTS_H_
 #define ZELBRIDGE_SDK_STANDIN_WORLD_DOCUMENTS_H_
@@ -9,12 +9,10 @@
 #include <vector>
 
 #include "json/json.h"
+#include "world_catalogue.h"
 
 namespace zel_standin {
 namespace world {
-
-constexpr int32_t kC2CConversation = 1;
-constexpr int32_t kGroupConversation = 2;
 
 struct Message {
   std::string id;
@@ -42,18 +40,9 @@ struct GroupMember {
 
 // The parsed document, or a null value when text is null or not JSON.
 json::Value Parse(const char* text);
-// The string member key of an object value; empty when missing.
-std::string StringMember(const json::Value& document, const char* key);
-// The strings of the array member key, or of the array document itself when
-// key is null; objects in it contribute their member element_key.
-std::vector<std::string> StringList(const json::Value& document, const char* key,
-                                    const char* element_key);
-
 json::Object MessageDocument(const Message& message);
 json::Object ConversationDocument(const Conversation& conversation);
 json::Array TextElements(const std::string& text);
-// The text of the first text element of a message parameter.
-std::string FirstText(const json::Value& message_param);
 
 std::string GroupCreatedDocument(const std::string& group_id);
 std::string InviteResultDocument(const std::vector<GroupMember>& results);

@@ -5,7 +5,8 @@
 // holds always points into readable memory.
 //
 // A thread finds its block through a thread slot (thread_slot.h), which
-// releases it when the thread exits.
+// releases it when the thread exits. A text that fills a whole buffer is
+// ended here too, at a whole UTF-8 character.
 
 #include "result_buffer.h"
 
@@ -61,7 +62,30 @@ const ThreadSlot* BlockSlot() {
   return created.load(std::memory_order_acquire) ? &slot : nullptr;
 }
 
+bool IsContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The number of bytes of the UTF-8 character that byte starts, read from its
+// high bits alone; 1 for a byte that starts none (ASCII, a continuation byte,
+// 0xF8 to 0xFF), which no cut can split.
+std::size_t CharacterLength(unsigned char byte) {
+  if ((byte & 0xE0) == 0xC0) return 2;
+  if ((byte & 0xF0) == 0xE0) return 3;
+  if ((byte & 0xF8) == 0xF0) return 4;
+  return 1;
+}
+
 }  // namespace
+
+void TerminateFilledBuffer(char* buffer) noexcept {
+  if (std::memchr(buffer, '\0', kResultBufferSize) != nullptr) return;
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(buffer);
+  std::size_t length = kResultBufferSize - 1;
+  // The last character starts at most three continuation bytes before the end.
+  std::size_t start = length - 1;
+  while (start > 0 && IsContinuationByte(bytes[start]) && length - start < 4) --start;
+  if (CharacterLength(bytes[start]) > length - start) length = start;
+  buffer[length] = '\0';
+}
 
 char* ThreadResultBuffer(ResultBufferId id) noexcept {
   const ThreadSlot* const slot = BlockSlot();

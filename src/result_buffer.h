@@ -23,6 +23,14 @@ enum ResultBufferId {
 // pass to a new thread once it has exited.
 char* ThreadResultBuffer(ResultBufferId id) noexcept;
 
+// The SDK promises a terminator within the 128 bytes. When it wrote none (it
+// filled the whole buffer), ends the text within the buffer: at 127 bytes, or
+// before, at the start of the character that the 128th byte would have cut,
+// so that the text never ends inside a multi-byte UTF-8 character (a strict
+// decoder in Dart throws on one). A text that keeps the promise is left
+// unchanged, whatever its bytes.
+void TerminateFilledBuffer(char* buffer) noexcept;
+
 // Zeroes the calling thread's buffer, has fill_buffer pass it to the SDK and
 // returns the text the SDK wrote. Without a buffer the SDK is still called,
 // with a zeroed buffer of this call's own, and this call returns "".
@@ -36,10 +44,7 @@ const char* ResultText(ResultBufferId id, FillBuffer fill_buffer) noexcept {
   }
   std::memset(buffer, 0, kResultBufferSize);
   fill_buffer(buffer);
-  // The SDK promises a terminator within the 128 bytes; the last byte is
-  // forced to NUL anyway so an SDK that fills the whole buffer cannot make the
-  // caller read past it. A text that keeps the promise is left unchanged.
-  buffer[kResultBufferSize - 1] = '\0';
+  TerminateFilledBuffer(buffer);
   return buffer;
 }
 

@@ -643,7 +643,7 @@ TEST_F(ListenerTest, AnSdkTextThatIsNotUtf8ArrivesInBase64WithItsBytes) {
   EXPECT_EQ(LogContents(),
             std::vector<std::string>(
                 events_with_text,
-                R"(im ffi: [Step1] Posting message without base64 failed. user_data: dart\/ctx)"));
+                R"(im ffi: [Step1] Posting message without base64 failed. user_data: dart/ctx)"));
 }
 
 TEST_F(ListenerTest, ANullUserDataIsPostedAsTheEmptyString) {

@@ -707,6 +707,68 @@ TEST_F(ResultBufferTest, TextIsTerminatedWithinTheBufferEvenWhenTheSdkFillsIt) {
   }
 }
 
+// prefix_length ASCII letters, then character, then ASCII letters up to
+// length bytes in all.
+std::string Around(std::size_t prefix_length, const std::string& character, std::size_t length) {
+  std::string text(prefix_length, 'p');
+  text += character;
+  if (text.size() < length) text.append(length - text.size(), 's');
+  return text;
+}
+
+std::string Repeated(const std::string& character, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += character;
+  return text;
+}
+
+// What the SDK writes (only the first 128 bytes reach the buffer) and how many
+// of its first bytes the export returns.
+struct FilledText {
+  const char* label;
+  std::string written;
+  std::size_t returned;
+};
+
+TEST_F(ResultBufferTest, AFilledBufferIsCutBackToAWholeCharacterAndAFittingTextIsKept) {
+  const std::string e_acute = "\xC3\xA9";                // 2 bytes
+  const std::string euro = "\xE2\x82\xAC";               // 3 bytes
+  const std::string grinning_face = "\xF0\x9F\x98\x80";  // 4 bytes
+  const FilledText rows[] = {
+      {"ASCII filling the buffer", Around(128, "", 128), 127},
+      {"2-byte character ending at byte 127", Around(125, e_acute, 128), 127},
+      {"2-byte character cut after its first byte", Around(126, e_acute, 128), 126},
+      {"2-byte character starting at byte 128", Around(127, e_acute, 129), 127},
+      {"3-byte character ending at byte 127", Around(124, euro, 128), 127},
+      {"3-byte character cut after 2 bytes", Around(125, euro, 128), 125},
+      {"3-byte character cut after 1 byte", Around(126, euro, 128), 126},
+      {"3-byte character starting at byte 128", Around(127, euro, 130), 127},
+      {"4-byte character ending at byte 127", Around(123, grinning_face, 128), 127},
+      {"4-byte character cut after 3 bytes", Around(124, grinning_face, 128), 124},
+      {"4-byte character cut after 2 bytes", Around(125, grinning_face, 128), 125},
+      {"4-byte character cut after 1 byte", Around(126, grinning_face, 128), 126},
+      {"4-byte character starting at byte 128", Around(127, grinning_face, 131), 127},
+      {"128-byte id ending in e acute, as a Dart VM saw it", Around(126, e_acute, 128), 126},
+      {"nothing but 2-byte characters", Repeated(e_acute, 64), 126},
+      {"bytes of no UTF-8 character filling the buffer", std::string(128, '\xFF'), 127},
+      {"continuation bytes alone filling the buffer", std::string(128, '\x80'), 127},
+      {"127 ASCII bytes", Around(127, "", 127), 127},
+      {"127 bytes ending in a whole 4-byte character", Around(123, grinning_face, 127), 127},
+      {"127 bytes ending in a lone lead byte", Around(126, "\xC3", 127), 127},
+      {"a short text of invalid UTF-8", "id-\xE2\x82\xFF", 6},
+      {"empty", "", 0},
+  };
+  for (const BufferExport& e : kBufferExports) {
+    for (const FilledText& row : rows) {
+      SCOPED_TRACE(std::string(e.name) + ": " + row.label);
+      zel_standin::SetBufferText(row.written);
+      const char* text = e.call();
+      ASSERT_NE(std::memchr(text, '\0', kBufferSize), nullptr);
+      EXPECT_EQ(std::string(text), row.written.substr(0, row.returned));
+    }
+  }
+}
+
 TEST_F(ResultBufferTest, NoTwoExportsShareABuffer) {
   std::set<const char*> buffers;
   for (const BufferExport& e : kBufferExports) {

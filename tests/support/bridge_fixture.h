@@ -15,20 +15,7 @@
 #include "zelbridge.h"
 
 // The content of every line the bridge wrote into the SDK's log, in order.
-inline std::vector<std::string> LogContents() {
-  static const std::string kKey = "\"request_write_log_log_content_param\":\"";
-  std::vector<std::string> contents;
-  for (const auto& call : zel_standin::CallsOf("callExperimentalAPI")) {
-    if (call.callback != nullptr || call.args.empty() || !call.args[0].text) continue;
-    const std::string& request = *call.args[0].text;
-    const size_t start = request.find(kKey);
-    if (start == std::string::npos) continue;
-    const size_t from = start + kKey.size();
-    contents.push_back(request.substr(from, request.find("\",\"", from) - from));
-  }
-  return contents;
-}
-
+inline std::vector<std::string> LogContents() { return zel_standin::BridgeLogLines(); }
 
 class BridgeTest : public ::testing::Test {
  protected:
