@@ -172,7 +172,10 @@ class ZelBridgeBindings {
   >();
 
   /// Returns the logged-in user id that the SDK wrote into this export's own
-  /// buffer; valid until this thread calls it again. Never completes.
+  /// buffer; valid until this thread calls it again. Never completes. Like the
+  /// other three texts returned from a buffer, it holds at most 127 bytes: a
+  /// longer id is cut at 127 bytes, and back to the start of a UTF-8 character
+  /// that the cut would split, so the text is never cut inside a character.
   ffi.Pointer<ffi.Char> DartGetLoginUserID() {
     return _DartGetLoginUserID();
   }
@@ -347,7 +350,8 @@ class ZelBridgeBindings {
   /// Returns the id of the message being sent, written by the SDK into this
   /// export's own buffer (valid until this thread's next call); the outcome
   /// arrives as a completion, also when the id is empty (the SDK wrote none).
-  /// The SDK's integer result is dropped.
+  /// The SDK's integer result is dropped. At most 127 bytes, cut as
+  /// DartGetLoginUserID's.
   ffi.Pointer<ffi.Char> DartSendMessage(
     ffi.Pointer<ffi.Char> conv_id,
     int conv_type,
@@ -3337,8 +3341,9 @@ class ZelBridgeBindings {
 
   /// Returns the id of the new invitation from this export's own buffer (valid
   /// until this thread's next call); the outcome arrives as a completion, also
-  /// when the id is empty. unused_invite_id is accepted for the caller's
-  /// signature and never forwarded: the buffer takes its place.
+  /// when the id is empty; at most 127 bytes, cut as DartGetLoginUserID's.
+  /// unused_invite_id is accepted for the caller's signature and never
+  /// forwarded: the buffer takes its place.
   ffi.Pointer<ffi.Char> DartInvite(
     ffi.Pointer<ffi.Char> invitee,
     ffi.Pointer<ffi.Char> data,
@@ -3384,7 +3389,7 @@ class ZelBridgeBindings {
     )
   >();
 
-  /// As DartInvite, with a buffer of its own.
+  /// As DartInvite, with a buffer of its own (at most 127 bytes, cut alike).
   ffi.Pointer<ffi.Char> DartInviteInGroup(
     ffi.Pointer<ffi.Char> group_id,
     ffi.Pointer<ffi.Char> json_invitee_array,
