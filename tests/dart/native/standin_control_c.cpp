@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "dart_api_dl.h"
 #include "json/json.h"
 #include "sdk/zel_sdk.h"
 #include "standin_control.h"
@@ -450,6 +451,16 @@ int32_t ZelStandinStartEndlessPosting(int32_t threads) {
     }).detach();
   }
   return 0;
+}
+
+intptr_t ZelStandinBindDartApi(void* data) { return Dart_InitializeApiDL(data); }
+
+bool ZelStandinPostText(int64_t port, const char* text) {
+  if (Dart_PostCObject_DL == nullptr) return false;
+  Dart_CObject message;
+  message.type = Dart_CObject_kString;
+  message.value.as_string = const_cast<char*>(text);
+  return Dart_PostCObject_DL(port, &message);
 }
 
 }  // extern "C"

@@ -88,6 +88,12 @@ ZEL_STANDIN_CONTROL_API void ZelStandinJoinEventLoad(void);
 // complete the journal's held calls without end, until the process exits.
 ZEL_STANDIN_CONTROL_API int32_t ZelStandinStartEndlessPosting(int32_t threads);
 
+// Binds this library's own Dart API layer (0 on success), for
+// ZelStandinPostText.
+ZEL_STANDIN_CONTROL_API intptr_t ZelStandinBindDartApi(void* data);
+// Posts text to port as the bridge posts an envelope; true when posted.
+ZEL_STANDIN_CONTROL_API bool ZelStandinPostText(int64_t port, const char* text);
+
 #ifdef __cplusplus
 }  // extern "C"
 #endif

@@ -127,7 +127,11 @@ class StandinControl {
         _joinEventLoad =
             _library.lookupFunction<_VoidNative, _Void>('ZelStandinJoinEventLoad'),
         _startEndlessPosting = _library.lookupFunction<Int32 Function(Int32),
-            int Function(int)>('ZelStandinStartEndlessPosting');
+            int Function(int)>('ZelStandinStartEndlessPosting'),
+        _bindDartApi = _library.lookupFunction<IntPtr Function(Pointer<Void>),
+            int Function(Pointer<Void>)>('ZelStandinBindDartApi'),
+        _postText = _library.lookupFunction<Bool Function(Int64, Pointer<Char>),
+            bool Function(int, Pointer<Char>)>('ZelStandinPostText');
 
   /// The control library of this build (the path CTest passes).
   factory StandinControl.open() =>
@@ -155,6 +159,8 @@ class StandinControl {
   final int Function(int, int, int) _startEventLoad;
   final void Function() _joinEventLoad;
   final int Function(int) _startEndlessPosting;
+  final int Function(Pointer<Void>) _bindDartApi;
+  final bool Function(int, Pointer<Char>) _postText;
 
   /// Back to a freshly loaded SDK: empty journal, no listeners, result 0, no
   /// completion, empty buffer text.
@@ -271,6 +277,15 @@ class StandinControl {
 
   /// Starts SDK threads that post without end, until the process exits.
   int startEndlessPosting(int threads) => _startEndlessPosting(threads);
+
+  /// Posts [text] to the native [port] as the bridge posts an envelope, from
+  /// native code: for texts that no SDK makes, such as an error envelope.
+  bool postText(int port, String text) {
+    if (_bindDartApi(NativeApi.initializeApiDLData) != 0) {
+      throw StateError('the control library could not bind the Dart API');
+    }
+    return _withTexts([utf8.encode(text)], (texts) => _postText(port, texts[0]));
+  }
 
   Object? _takeJson(Pointer<Char> text) {
     try {
