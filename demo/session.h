@@ -31,7 +31,7 @@ class Session {
   // completion (with code 0) and event arrived in time.
   bool Run();
 
-  // The walk's steps, shared with the hot-restart and several-isolates runs.
+  // The walk's steps.
   bool BindDartApi();
   void RegisterPort();
   // The process's one-time set-up after the port: the SDK and the listeners.
