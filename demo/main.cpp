@@ -36,8 +36,7 @@ struct Options {
 void PrintUsage(std::ostream& out) {
   out << "usage: zelbridge-demo [--raw] [--library PATH]\n"
          "  --raw           print the texts posted by the bridge as they arrived\n"
-         "  --library PATH  the bridge to load (default: " ZELBRIDGE_DEMO_LIBRARY
-         ")\n";
+         "  --library PATH  the bridge to load (default: " ZELBRIDGE_DEMO_LIBRARY ")\n";
 }
 
 // False when the arguments are not understood.
