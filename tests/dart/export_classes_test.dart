@@ -232,11 +232,16 @@ bool isReadMemberCompletion(String posted) =>
 /// shape, the text changed again in between). Envelopes that carry the
 /// changed texts show that the bridge reads the text only when each
 /// completion runs, so it must stay valid until then.
-Future<String> userDataLifetime(BoundExport export, bool readMemberShape) async {
+Future<String> userDataLifetime(
+  BoundExport export,
+  bool readMemberShape,
+) async {
   final inbox = startFresh(CompletionMode.none);
   final arguments = Arguments();
   try {
-    invoke(export.name, [for (final type in export.parameters) arguments.make(type)]);
+    invoke(export.name, [
+      for (final type in export.parameters) arguments.make(type),
+    ]);
     final handed = handedUserData(standin.journal(), arguments.userData);
     if (handed == null) return 'not handed to the SDK';
     final changed = arguments.changeUserData('A');
@@ -388,7 +393,8 @@ Future<Placement> observe(BoundExport export) async {
   final journal = standin.journal();
   final returns = switch (export.returned) {
     Returned.nothing => 'nothing',
-    Returned.text => await textReturned(result as Pointer<Char>, export, values),
+    Returned.text =>
+      await textReturned(result as Pointer<Char>, export, values),
     Returned.number => numberReturned(result as int, export),
   };
 
@@ -449,7 +455,10 @@ void main() {
       final rowsPerExport = <String, int>{};
       for (final row in rows) {
         rowsPerExport.update(row.export, (n) => n + 1, ifAbsent: () => 1);
-        check(classes.contains(row.exportClass), 'not one of the classes: $row');
+        check(
+          classes.contains(row.exportClass),
+          'not one of the classes: $row',
+        );
       }
       expect(header.length, 236, 'exports the header declares');
       for (final name in header) {

@@ -421,7 +421,8 @@ int32_t ZelStandinCompleteReadMemberList(int32_t journal_index, const char* json
 }
 
 int32_t ZelStandinRaiseEvent(const char* registration, const char* arguments, int32_t thread) {
-  const json::Value parsed = json::Deserialize(arguments);
+  // As a std::string: the const char* overload refuses texts of 2 MiB or more.
+  const json::Value parsed = json::Deserialize(std::string(arguments));
   if (parsed.GetValueType() != json::ArrayType) return -2;
   std::vector<EventArgument> values;
   for (const json::Value& value : parsed.ToArray()) values.emplace_back(value);
