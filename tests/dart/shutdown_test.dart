@@ -33,24 +33,36 @@ final Future<String> childProgram = () async {
   return kernel;
 }();
 
-Future<ProcessResult> runChild(String ending) async => Process.run(
-      Platform.resolvedExecutable,
-      ['--enable-asserts', '--packages=$packages', await childProgram, ending],
-    );
+/// How long a child may take to end before it counts as hung.
+const hangAfter = Duration(seconds: 60);
+
+/// Runs one child; null when it exited with status 0, else what went wrong.
+Future<String?> runChild(String ending) async {
+  final child = await Process.start(
+    Platform.resolvedExecutable,
+    ['--enable-asserts', '--packages=$packages', await childProgram, ending],
+  );
+  final stderr = child.stderr.transform(systemEncoding.decoder).join();
+  child.stdout.drain<void>();
+  final status = await child.exitCode.timeout(hangAfter, onTimeout: () {
+    child.kill(ProcessSignal.sigkill);
+    return -1;
+  });
+  if (status == 0) return null;
+  if (status == -1) return 'no exit within ${hangAfter.inSeconds} s';
+  final lines = (await stderr).trim().split('\n').take(8);
+  return 'status $status: ${lines.join(' / ')}';
+}
 
 void main() {
-  testTimeout = const Duration(minutes: 4);
+  testTimeout = const Duration(minutes: 9);
   for (final ending in endings) {
     test('$rounds children that end by "$ending" while SDK threads post '
         'exit with status 0', () async {
       final failures = <String>[];
       for (var round = 1; round <= rounds; round++) {
-        final child = await runChild(ending);
-        if (child.exitCode != 0) {
-          final stderr = '${child.stderr}'.trim().split('\n').take(8);
-          failures.add('round $round: status ${child.exitCode}: '
-              '${stderr.join(' / ')}');
-        }
+        final failure = await runChild(ending);
+        if (failure != null) failures.add('round $round: $failure');
       }
       check(
         failures.isEmpty,
