@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -130,24 +131,44 @@ void CallWith(Callback callback, const std::vector<EventArgument>& arguments, co
   callback(arguments[I].template As<std::tuple_element_t<I, Given>>()..., user_data);
 }
 
-// Calls a listener with the arguments, then its user_data; -2 when they do
-// not fit its parameters.
+// A sample argument of type T: "sample", 1 or true.
+template <typename T>
+EventArgument SampleArgument() {
+  if constexpr (std::is_same_v<T, const char*>) {
+    return EventArgument(json::Value("sample"));
+  } else if constexpr (std::is_same_v<T, bool>) {
+    return EventArgument(json::Value(true));
+  } else {
+    return EventArgument(json::Value(1));
+  }
+}
+
+// Calls a listener with the arguments (sample ones when given is null), then
+// its user_data; -2 when they do not fit its parameters.
 template <typename... Params>
-int32_t Invoke(void (*callback)(Params...), const std::vector<EventArgument>& arguments,
+int32_t Invoke(void (*callback)(Params...), const std::vector<EventArgument>* given,
                const void* user_data, int32_t thread) {
   using Given = std::tuple<Params...>;
   using GivenIndices = std::make_index_sequence<sizeof...(Params) - 1>;  // all but user_data
+  std::vector<EventArgument> arguments;
+  if (given != nullptr) {
+    arguments = *given;
+  } else {
+    arguments = {SampleArgument<Params>()...};
+    arguments.pop_back();  // the user_data parameter's
+  }
   if (arguments.size() != sizeof...(Params) - 1) return -2;
   if (!FitAll<Given>(arguments, GivenIndices())) return -2;
   RunOn(thread, [=] { CallWith<Given>(callback, arguments, user_data, GivenIndices()); });
   return 0;
 }
 
+// Raises a listener's event with the arguments, or sample ones when null.
 using RaiseFunction = int32_t (*)(const zel_standin::Listener& listener,
-                                  const std::vector<EventArgument>& arguments, int32_t thread);
+                                  const std::vector<EventArgument>* arguments, int32_t thread);
 
 template <typename Callback>
-int32_t Raise(const zel_standin::Listener& listener, const std::vector<EventArgument>& arguments,
+int32_t Raise(const zel_standin::Listener& listener, const std::vector<EventArgument>* arguments,
               int32_t thread) {
   return Invoke(reinterpret_cast<Callback>(const_cast<void*>(listener.callback)), arguments,
                 listener.user_data, thread);
@@ -245,6 +266,20 @@ const EventKind kEventKinds[] = {
     {"ZelSetMsgTTSResponseCallback", &Raise<ZelMsgTTSResponseCallback>},
 };
 
+// Raises the event of the latest listener of the registration; -1 without one.
+int32_t RaiseWith(const char* registration, const std::vector<EventArgument>* arguments,
+                  int32_t thread) {
+  const std::optional<zel_standin::Listener> listener =
+      zel_standin::RegisteredListener(registration);
+  if (!listener) return -1;
+  for (const EventKind& kind : kEventKinds) {
+    if (std::strcmp(kind.registration, registration) == 0) {
+      return kind.raise(*listener, arguments, thread);
+    }
+  }
+  return -1;
+}
+
 std::mutex load_mutex_;
 std::vector<std::thread> load_threads_;
 
@@ -300,6 +335,8 @@ void ZelStandinSetBufferTextCounter(const char* prefix) {
 }
 
 void ZelStandinSetSdkVersion(const char* version) { zel_standin::SetSdkVersion(version); }
+
+const char* ZelStandinSdkVersionText(void) { return zel_standin::detail::SdkVersion(); }
 
 void ZelStandinSetServerTime(uint64_t server_time) { zel_standin::SetServerTime(server_time); }
 
@@ -385,19 +422,28 @@ int32_t ZelStandinCompleteReadMemberList(int32_t journal_index, const char* json
 }
 
 int32_t ZelStandinRaiseEvent(const char* registration, const char* arguments, int32_t thread) {
-  const std::optional<zel_standin::Listener> listener =
-      zel_standin::RegisteredListener(registration);
-  if (!listener) return -1;
-  const json::Value parsed = json::Deserialize(arguments);
+  // As a std::string: the const char* overload refuses texts of 2 MiB or more.
+  const json::Value parsed = json::Deserialize(std::string(arguments));
   if (parsed.GetValueType() != json::ArrayType) return -2;
   std::vector<EventArgument> values;
   for (const json::Value& value : parsed.ToArray()) values.emplace_back(value);
-  for (const EventKind& kind : kEventKinds) {
-    if (std::strcmp(kind.registration, registration) == 0) {
-      return kind.raise(*listener, values, thread);
-    }
-  }
-  return -1;
+  return RaiseWith(registration, &values, thread);
+}
+
+int32_t ZelStandinRaiseSampleEvent(const char* registration, int32_t thread) {
+  return RaiseWith(registration, nullptr, thread);
+}
+
+void ZelStandinOnBridgeLogLine(const char* text, void (*action)(int64_t), int64_t argument) {
+  auto done = std::make_shared<std::atomic<bool>>(false);
+  zel_standin::SetExperimentalApiReaction(
+      [text = std::string(text), action, argument, done](const std::string& request) {
+        if (request.find(text) != std::string::npos && !done->exchange(true)) action(argument);
+      });
+}
+
+uint64_t ZelStandinCurrentThread(void) {
+  return static_cast<uint64_t>(std::hash<std::thread::id>()(std::this_thread::get_id()));
 }
 
 int32_t ZelStandinStartEventLoad(int32_t threads, int32_t count, int32_t text_bytes) {

@@ -43,6 +43,8 @@ ZEL_STANDIN_CONTROL_API void ZelStandinSetBufferText(const char* bytes, int32_t 
 // Buffers get prefix followed by a counter that starts at 1: "id-1", "id-2", ...
 ZEL_STANDIN_CONTROL_API void ZelStandinSetBufferTextCounter(const char* prefix);
 ZEL_STANDIN_CONTROL_API void ZelStandinSetSdkVersion(const char* version);
+// The SDK's own version text, the one ZelGetSDKVersion returns.
+ZEL_STANDIN_CONTROL_API const char* ZelStandinSdkVersionText(void);
 ZEL_STANDIN_CONTROL_API void ZelStandinSetServerTime(uint64_t server_time);
 ZEL_STANDIN_CONTROL_API void ZelStandinWaitForWorker(void);
 
@@ -74,6 +76,22 @@ ZEL_STANDIN_CONTROL_API int32_t ZelStandinCompleteReadMemberList(int32_t journal
 // listener is registered, -2 when the arguments do not fit the callback.
 ZEL_STANDIN_CONTROL_API int32_t ZelStandinRaiseEvent(const char* registration,
                                                      const char* arguments, int32_t thread);
+
+// Raises the event of the latest listener registered through registration
+// with sample arguments of the callback's types: "sample" for each text, 1
+// for each number, true for each boolean. 0, or -1 when no listener is
+// registered.
+ZEL_STANDIN_CONTROL_API int32_t ZelStandinRaiseSampleEvent(const char* registration,
+                                                           int32_t thread);
+
+// Once the bridge writes a log line whose request contains text, calls
+// action(argument) on the logging thread, once, as the SDK takes the line and
+// before the bridge goes on: a test steps in between two delivery steps.
+ZEL_STANDIN_CONTROL_API void ZelStandinOnBridgeLogLine(const char* text, void (*action)(int64_t),
+                                                       int64_t argument);
+
+// An id of the calling OS thread, equal for equal threads.
+ZEL_STANDIN_CONTROL_API uint64_t ZelStandinCurrentThread(void);
 
 // Starts threads SDK threads that each raise count new-message events
 // (ZelAddRecvNewMsgCallback) as fast as they can; each event's text is

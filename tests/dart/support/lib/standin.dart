@@ -72,6 +72,7 @@ class StandinListener {
 }
 
 typedef _VoidNative = Void Function();
+typedef _PortAction = Void Function(Int64);
 typedef _Void = void Function();
 
 /// The stand-in SDK's test control.
@@ -131,7 +132,19 @@ class StandinControl {
         _bindDartApi = _library.lookupFunction<IntPtr Function(Pointer<Void>),
             int Function(Pointer<Void>)>('ZelStandinBindDartApi'),
         _postText = _library.lookupFunction<Bool Function(Int64, Pointer<Char>),
-            bool Function(int, Pointer<Char>)>('ZelStandinPostText');
+            bool Function(int, Pointer<Char>)>('ZelStandinPostText'),
+        _sdkVersionText = _library.lookupFunction<Pointer<Char> Function(),
+            Pointer<Char> Function()>('ZelStandinSdkVersionText'),
+        _raiseSampleEvent = _library.lookupFunction<
+            Int32 Function(Pointer<Char>, Int32),
+            int Function(Pointer<Char>, int)>('ZelStandinRaiseSampleEvent'),
+        _onBridgeLogLine = _library.lookupFunction<
+            Void Function(Pointer<Char>, Pointer<NativeFunction<_PortAction>>,
+                Int64),
+            void Function(Pointer<Char>, Pointer<NativeFunction<_PortAction>>,
+                int)>('ZelStandinOnBridgeLogLine'),
+        _currentThread = _library.lookupFunction<Uint64 Function(),
+            int Function()>('ZelStandinCurrentThread');
 
   /// The control library of this build (the path CTest passes).
   factory StandinControl.open() =>
@@ -161,6 +174,11 @@ class StandinControl {
   final int Function(int) _startEndlessPosting;
   final int Function(Pointer<Void>) _bindDartApi;
   final bool Function(int, Pointer<Char>) _postText;
+  final Pointer<Char> Function() _sdkVersionText;
+  final int Function(Pointer<Char>, int) _raiseSampleEvent;
+  final void Function(Pointer<Char>, Pointer<NativeFunction<_PortAction>>, int)
+      _onBridgeLogLine;
+  final int Function() _currentThread;
 
   /// Back to a freshly loaded SDK: empty journal, no listeners, result 0, no
   /// completion, empty buffer text.
@@ -286,6 +304,31 @@ class StandinControl {
     }
     return _withTexts([utf8.encode(text)], (texts) => _postText(port, texts[0]));
   }
+
+  /// The address of the SDK's own version text, which ZelGetSDKVersion
+  /// returns.
+  int get sdkVersionAddress => _sdkVersionText().address;
+
+  /// Raises the event of the latest listener registered through
+  /// [registration] with sample arguments of its callback's types ("sample"
+  /// for a text, 1 for a number, true for a boolean): 0, or -1 without a
+  /// listener.
+  int raiseSampleEvent(String registration,
+          {SdkThread thread = SdkThread.calling}) =>
+      _withTexts([utf8.encode(registration)],
+          (texts) => _raiseSampleEvent(texts[0], thread.index));
+
+  /// Once the bridge writes a log line containing [text], calls the native
+  /// [action] with [port] on the logging thread before the bridge goes on,
+  /// such as the bridge's DartRegisterSendPort between two delivery steps.
+  void onBridgeLogLine(
+          String text, Pointer<NativeFunction<Void Function(Int64)>> action,
+          int port) =>
+      _withTexts([utf8.encode(text)],
+          (texts) => _onBridgeLogLine(texts[0], action, port));
+
+  /// An id of the OS thread that runs this isolate now.
+  int get currentThread => _currentThread();
 
   Object? _takeJson(Pointer<Char> text) {
     try {
