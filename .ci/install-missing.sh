@@ -23,10 +23,15 @@
 #          (.ci/install-dart-vm.sh)
 #
 # A package written NAME:i386 is of Debian's i386 architecture, which is
-# added to dpkg first when it is missing.
+# added to dpkg (before apt-get update reads the package lists) when it is
+# missing. Those packages are installed by an apt-get command of their own,
+# after the others: resolved together with packages that pull in Node.js,
+# apt can give up on all of them at once.
 #
-# A package written npm:NAME@VERSION is installed globally with npm (npm
-# itself from Debian, when there is no npm yet).
+# A package written npm:NAME@VERSION is installed globally with npm. npm
+# itself comes from Debian only when there is no npm command at all: a
+# Node.js from elsewhere (NodeSource's carries npm) conflicts with Debian's
+# npm, and apt would refuse the whole install.
 #
 # Usage: .ci/install-missing.sh set-or-package...
 set -euo pipefail
@@ -52,6 +57,13 @@ packages_of() {
   esac
 }
 
+# Installed, not merely known to dpkg (a removed package whose configuration
+# files remain is known too); a name without an architecture may stand for
+# one line per architecture.
+installed() { # package
+  grep -qx 'install ok installed' <<<"$(dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null)"
+}
+
 missing=()
 missing_npm=()
 wants_zig=false
@@ -62,7 +74,7 @@ for argument in "$@"; do
       npm:*)
         npm ls --global --depth=0 "${package#npm:}" >/dev/null 2>&1 || missing_npm+=("${package#npm:}")
         ;;
-      *) dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package") ;;
+      *) installed "$package" || missing+=("$package") ;;
     esac
   done
   if [ "$argument" = macos ] || [ "$argument" = ios ]; then
@@ -79,15 +91,29 @@ sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
+native=()
+foreign=()
+for package in "${missing[@]}"; do
+  case "$package" in
+    *:i386) foreign+=("$package") ;;
+    *) native+=("$package") ;;
+  esac
+done
 if [ ${#missing[@]} -ne 0 ]; then
-  if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [ ${#foreign[@]} -ne 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "== adding the i386 architecture to dpkg"
     "${sudo_cmd[@]}" dpkg --add-architecture i386
   fi
-  echo "== installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+  if [ ${#native[@]} -ne 0 ]; then
+    echo "== installing: ${native[*]}"
+    "${sudo_cmd[@]}" apt-get install -y -qq "${native[@]}"
+  fi
+  if [ ${#foreign[@]} -ne 0 ]; then
+    echo "== installing: ${foreign[*]}"
+    "${sudo_cmd[@]}" apt-get install -y -qq "${foreign[@]}"
+  fi
 fi
 if [ ${#missing_npm[@]} -ne 0 ]; then
   echo "== installing from npm: ${missing_npm[*]}"

@@ -16,11 +16,14 @@
 # describe every exported function: without it abidiff compares names only
 # and would pass any change of a signature.
 #
-# One baseline serves all targets of a data model (abi/libzelbridge.abi for
-# LP64, abi/libzelbridge-ilp32.abi for 32-bit ARM). The architecture is no
-# part of what Dart binds, so a library of another architecture is compared
-# with a copy of the baseline, written into WORK_DIR, that names the
-# library's. Pointer sizes and type names still differ between data models.
+# One baseline serves all targets of a pointer size (abi/libzelbridge.abi for
+# LP64, abi/libzelbridge-ilp32.abi for 32-bit ARM and x86, whose exports'
+# types abidw describes alike: no export takes a structure, so the alignment
+# of 64-bit members, 8 bytes on ARM and 4 on x86, shows in none). The
+# architecture is no part of what Dart binds, so a library of another
+# architecture is compared with a copy of the baseline, written into
+# WORK_DIR, that names the library's. Pointer sizes and type names still
+# differ between data models.
 #
 # For the checker's own tests: -DSIMULATE_SIGNATURE_CHANGE=<export> compares
 # with a copy of the baseline in which that export's first parameter is an
@@ -120,8 +123,8 @@ if(NOT abidiff_result EQUAL 0)
   message(FATAL_ERROR "ABI check failed (abidiff exit code ${abidiff_result}): the library's "
     "exports differ from the baseline. If the change is intended, update the baseline "
     "(cmake --build <build> --target update-abi-baseline; for abi/libzelbridge-ilp32.abi "
-    "MODE=update on the armhf production build, as the README shows) and commit it with the "
-    "change.\n"
+    "MODE=update on the armhf or 32-bit x86 production build, as docs/building.md shows) and "
+    "commit it with the change.\n"
     "${report}")
 endif()
 message(STATUS "ABI of ${LIBRARY} matches ${BASELINE}: ${described_count} exported functions "

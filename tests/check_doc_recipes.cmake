@@ -124,7 +124,8 @@ preset_requirements(android-arm64-v8a android_requirements)
 # Variables the project defines: option(NAME ...) or set(NAME ... CACHE ...).
 file(GLOB_RECURSE cmake_files "${SOURCE_DIR}/cmake/*.cmake")
 list(APPEND cmake_files "${SOURCE_DIR}/CMakeLists.txt" "${SOURCE_DIR}/src/CMakeLists.txt"
-     "${SOURCE_DIR}/dart_api/CMakeLists.txt")
+     "${SOURCE_DIR}/dart_api/CMakeLists.txt" "${SOURCE_DIR}/tests/CMakeLists.txt"
+     "${SOURCE_DIR}/tests/dart/CMakeLists.txt")
 set(known_variables "")
 foreach(file IN LISTS cmake_files)
   file(READ "${file}" text)

@@ -2,7 +2,7 @@
 # it (cmake/Hardening.cmake), reading it with binutils:
 #   ELF  readelf: BIND_NOW, a GNU_RELRO segment, a GNU_STACK segment that is
 #        not executable, __stack_chk_fail among the imports, and on x86-64
-#        the CET property note (shadow stack at least)
+#        and 32-bit x86 the CET property note (shadow stack at least)
 #   PE   objdump -p: DYNAMIC_BASE, NX_COMPAT and HIGH_ENTROPY_VA among the
 #        DLL characteristics; with SYMBOLS (the unstripped DLL or its debug
 #        file), the stack protector's __stack_chk_fail linked in
@@ -54,7 +54,7 @@ if(READELF)
   require(stack "a stack that is not executable (GNU_STACK RW)")
   string(REGEX MATCH " UND __stack_chk_fail" protector "${symbols}")
   require(protector "the stack protector (__stack_chk_fail imported)")
-  if(header MATCHES "Machine: *Advanced Micro Devices X86-64")
+  if(header MATCHES "Machine: *(Advanced Micro Devices X86-64|Intel 80386)")
     string(REGEX MATCH "x86 feature: [^\n]*SHSTK" cet "${notes}")
     require(cet "the CET property note, shadow stack at least (x86 feature: SHSTK)")
   endif()

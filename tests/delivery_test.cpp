@@ -282,9 +282,10 @@ TEST_F(DeliveryTest, ATableOfAnotherMajorVersionIsRefusedUnreadAndTheEarlierBind
 // Under a limit of the address space, the text of a large envelope cannot be
 // made: delivery logs its first two steps and posts the error envelope, as
 // under real memory exhaustion, and nothing escapes. Native Linux x86-64
-// only: sanitizers and emulators reserve address space of their own.
-#if defined(__linux__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(__SANITIZE_THREAD__)
+// and 32-bit x86 only: sanitizers and emulators reserve address space of
+// their own.
+#if defined(__linux__) && (defined(__x86_64__) || defined(__i386__)) && \
+    !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 std::size_t MappedBytes() {
   std::ifstream status("/proc/self/status");
   std::string line;
