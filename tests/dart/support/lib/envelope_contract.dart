@@ -145,6 +145,7 @@ String textOfBase64(String posted) => utf8.decode(
 /// [text]: the digits after its first key, which no SDK document inside a
 /// string can hold unescaped.
 int unsignedBits(String text, String name) {
-  final digits = RegExp('"$name":([0-9]+)').firstMatch(text)!.group(1)!;
+  final digits =
+      RegExp('"$name"\\s*:\\s*([0-9]+)').firstMatch(text)!.group(1)!;
   return BigInt.parse(digits).toSigned(64).toInt();
 }
