@@ -108,6 +108,36 @@ void main() {
     }
   });
 
+  test('integers at the edges of their kinds, in the bridge\'s form', () {
+    final cases = {
+      '{"callback":"apiCallback","code":-0,"desc":"","json_param":"",'
+          '"user_data":"u"}': 0,
+      '{"callback":"apiCallback","code":-2147483648,"desc":"",'
+          '"json_param":"","user_data":"u"}': -0x80000000,
+      '{"callback":"globalCallback","callbackType":19,"group_counter_key":"k",'
+          '"group_counter_new_value":-9223372036854775808,"group_id":"g",'
+          '"user_data":"u"}': -0x7FFFFFFFFFFFFFFF - 1,
+      '{"callback":"globalCallback","callbackType":19,"group_counter_key":"k",'
+          '"group_counter_new_value":999999999999999999,"group_id":"g",'
+          '"user_data":"u"}': 999999999999999999,
+      '{"callback":"apiCallback","code":0,"desc":"","is_finished":false,'
+          '"json_param":"","next_seq":10000000000000000000,"user_data":"u"}':
+          BigInt.parse('10000000000000000000').toSigned(64).toInt(),
+    };
+    for (final MapEntry(key: text, value: value) in cases.entries) {
+      final integer = switch (Envelope.decode(text)) {
+        Completion(:final code) => code,
+        GroupCounterChangedEvent(:final groupCounterNewValue) =>
+          groupCounterNewValue,
+        ReadMemberCompletion(:final nextSeq) => nextSeq,
+        final other => fail('a ${other.runtimeType}'),
+      };
+      expect(integer, value, text);
+      expect(Envelope.decode('$text ').toJson(), Envelope.decode(text).toJson(),
+          'with a space after it');
+    }
+  });
+
   group('a text that is no envelope', () {
     const completion = '"callback":"apiCallback","code":0,"desc":"OK",'
         '"json_param":"","user_data":"u"';
@@ -232,6 +262,65 @@ void main() {
               'the message names the fault: "${error.message}"');
           check(error is FormatException, 'a FormatException');
         }
+      });
+    }
+
+    // The same faults in texts otherwise in the bridge's form, which the
+    // decoder reads without parsing them first: it must not take them.
+    const bridgeCompletion = '{"callback":"apiCallback","code":CODE,'
+        '"desc":"DESC","json_param":"","user_data":"u"}';
+    const bridgeReadMembers = '{"callback":"apiCallback","code":0,"desc":"",'
+        '"is_finished":FINISHED,"json_param":"","next_seq":SEQ,'
+        '"user_data":"u"}';
+    const bridgeUpload = '{"callback":"globalCallback","callbackType":8,'
+        '"cur_size":SIZE,"index":0,"json_msg":"","total_size":0,'
+        '"user_data":"u"}';
+    const bridgeCounter = '{"callback":"globalCallback","callbackType":19,'
+        '"group_counter_key":"k","group_counter_new_value":VALUE,'
+        '"group_id":"g","user_data":"u"}';
+    String completionWith({String code = '0', String desc = 'OK'}) =>
+        bridgeCompletion.replaceFirst('CODE', code).replaceFirst('DESC', desc);
+    String readMembersWith({String finished = 'true', String seq = '0'}) =>
+        bridgeReadMembers
+            .replaceFirst('FINISHED', finished)
+            .replaceFirst('SEQ', seq);
+    final bridgeForms = [
+      (completionWith(code: '01'), 'a number with a leading zero'),
+      (completionWith(code: '-'), 'not JSON: unexpected character'),
+      (completionWith(code: '1.0'), 'member "code" is the number 1.0'),
+      (completionWith(code: '1e3'), 'member "code" is the number 1000.0'),
+      (completionWith(code: '2147483648'), 'out of the int32 range'),
+      (completionWith(code: '-2147483649'), 'out of the int32 range'),
+      (completionWith(code: '"0"'), 'member "code" is a string'),
+      (completionWith(desc: 'a\u0001'), 'a control character in a string'),
+      (completionWith(desc: r'a\x'), 'an unknown escape'),
+      (completionWith(desc: r'a\u12G4'), 'a \\u escape without hex digits'),
+      (completionWith(desc: r'\ud83d\ude0'), 'a \\u escape without hex'),
+      ('${completionWith()}x', 'text after the JSON value'),
+      (completionWith().replaceFirst('}', ''), 'not JSON: the text ends'),
+      (readMembersWith(finished: 'tru'), 'unexpected character'),
+      (readMembersWith(finished: '1'), 'member "is_finished" is 1'),
+      (readMembersWith(seq: '18446744073709551616'), 'out of the uint64'),
+      (readMembersWith(seq: '-1'), 'out of the uint64 range'),
+      (readMembersWith(seq: '00'), 'a number with a leading zero'),
+      (readMembersWith(seq: '018446744073709551615'), 'a leading zero'),
+      (bridgeUpload.replaceFirst('SIZE', '4294967296'), 'uint32 range'),
+      (bridgeUpload.replaceFirst('SIZE', '-1'), 'out of the uint32 range'),
+      (
+        bridgeCounter.replaceFirst('VALUE', '9223372036854775808'),
+        'out of the int64 range',
+      ),
+      (
+        bridgeCounter.replaceFirst('VALUE', '-9223372036854775809'),
+        'out of the int64 range',
+      ),
+    ];
+    for (final (text, message) in bridgeForms) {
+      test('in the bridge\'s form: $text', () async {
+        final error = await expectThrows<EnvelopeFormatException>(
+            () => Envelope.decode(text), text);
+        check(error.message.contains(message),
+            'the message names the fault: "${error.message}"');
       });
     }
 
