@@ -5,7 +5,11 @@
 # while its test programs and the demo run validates against the schema, and
 # every kind of wrong envelope is rejected (tools/envelopes/check_posts.py
 # prints the count per kind); quicktype takes the schema as it stands and
-# writes one Dart class per kind. Builds the dev preset where needed.
+# writes one Dart class per kind; and the plugin's own Dart envelope classes,
+# generated from the catalogue, decode every envelope the bridge posts in its
+# test programs and the demo, on the 32-bit Dart VM (the linux-x86 build's
+# dart.envelope_recording_test, whose fixture records them afresh). Builds
+# the dev and linux-x86 presets where needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 .ci/install-missing.sh envelopes
@@ -26,4 +30,9 @@ kinds=$(/usr/bin/python3 -c 'import json,sys; print(len(json.load(open(sys.argv[
 classes=$(grep -c '^class [A-Za-z]*\(Event\|Completion\|Error\) {' "$out")
 echo "   $classes classes for the schema's $kinds kinds in $out (not compiled: no Dart SDK here)"
 test "$classes" -eq "$kinds" || status=1
+
+echo "== the plugin's Dart envelope classes against every post, on the Dart VM"
+.ci/install-missing.sh dart-vm
+{ cmake --preset linux-x86 >/dev/null && cmake --build --preset linux-x86 --target dart_suite &&
+  ctest --preset dart-vm -R '^dart\.envelope_recording_test$'; } || status=1
 exit $status

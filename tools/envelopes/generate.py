@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Writes docs/envelopes.schema.json and the tables of docs/envelopes.md from
-catalogue.py, or with --check only compares them and fails on a difference.
+"""Writes docs/envelopes.schema.json, the tables of docs/envelopes.md and the
+Dart envelope classes (flutter_plugin/lib/src/envelopes.g.dart, dart_models.py)
+from catalogue.py, or with --check only compares them and fails on a
+difference.
 
 The tables stand between "<!-- BEGIN GENERATED: name -->" and
 "<!-- END GENERATED: name -->" lines; the prose around them is written by hand.
@@ -16,6 +18,7 @@ import re
 import sys
 
 import catalogue as cat
+import dart_models
 
 SCHEMA_PATH = "docs/envelopes.schema.json"
 REFERENCE_PATH = "docs/envelopes.md"
@@ -77,7 +80,7 @@ def noted_properties(rows, fixed):
 
 
 def event_def_name(event):
-    return event.name if event.name.endswith("Event") else event.name + "Event"
+    return dart_models.class_name(event)
 
 
 def event_schema(event):
@@ -233,6 +236,7 @@ def main():
     wanted = {
         root / SCHEMA_PATH: schema_text(),
         reference: reference_text(reference.read_text(encoding="utf-8")),
+        root / dart_models.PATH: dart_models.text(),
     }
     stale = []
     for path, text in wanted.items():
@@ -256,7 +260,10 @@ def main():
         print("Envelope reference check failed: regenerate with tools/envelopes/generate.py")
         return 1
     if args.check:
-        print(f"{SCHEMA_PATH} and the tables of {REFERENCE_PATH} match the catalogue")
+        print(
+            f"{SCHEMA_PATH}, the tables of {REFERENCE_PATH} and {dart_models.PATH}"
+            " match the catalogue"
+        )
     return 0
 
 

@@ -55,7 +55,9 @@ void RunOn(int32_t thread, Task task) {
 class EventArgument {
  public:
   explicit EventArgument(const json::Value& value) : value_(value) {
-    if (value.GetValueType() == json::ObjectType && value.ToObject().HasKey("hex")) {
+    if (value.GetValueType() == json::ObjectType && value.ToObject().HasKey("null")) {
+      null_ = true;
+    } else if (value.GetValueType() == json::ObjectType && value.ToObject().HasKey("hex")) {
       const std::string hex = value.ToObject()["hex"].ToString();
       for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
         bytes_.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
@@ -70,7 +72,7 @@ class EventArgument {
   template <typename T>
   bool Fits() const {
     if constexpr (std::is_same_v<T, const char*>) {
-      return has_bytes_ || value_.GetValueType() == json::NullType;
+      return has_bytes_ || null_;
     } else if constexpr (std::is_same_v<T, bool>) {
       return value_.GetValueType() == json::BoolType;
     } else {
@@ -118,6 +120,7 @@ class EventArgument {
   json::Value value_;
   std::string bytes_;
   bool has_bytes_ = false;
+  bool null_ = false;
 };
 
 template <typename Given, std::size_t... I>

@@ -71,8 +71,9 @@ ZEL_STANDIN_CONTROL_API int32_t ZelStandinCompleteReadMemberList(int32_t journal
 
 // Raises the event of the latest listener registered through registration,
 // with the SDK callback's arguments before user_data as a JSON array in its
-// order: a string for a text, null for a null pointer, {"hex":"..."} for a
-// text of any bytes, numbers and booleans for the others. 0, or -1 when no
+// order: a string for a text, {"null":true} for a null pointer (the JSON
+// library leaves null elements out of an array), {"hex":"..."} for a text of
+// any bytes, numbers and booleans for the others. 0, or -1 when no
 // listener is registered, -2 when the arguments do not fit the callback.
 ZEL_STANDIN_CONTROL_API int32_t ZelStandinRaiseEvent(const char* registration,
                                                      const char* arguments, int32_t thread);

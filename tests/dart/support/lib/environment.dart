@@ -28,6 +28,13 @@ String get sourceDir => _path('ZELBRIDGE_SOURCE_DIR');
 Directory get scratchDir =>
     Directory(_path('ZELBRIDGE_SCRATCH_DIR'))..createSync(recursive: true);
 
+/// What the bridge posted while its test programs ran, recorded by the
+/// fixture dart.record_posts in the Dart runtime stand-in's format.
+File get recordedPosts => File(_path('ZELBRIDGE_RECORDED_POSTS'));
+
+/// The demo's --raw transcript of the same fixture.
+File get recordedDemoTexts => File(_path('ZELBRIDGE_RECORDED_DEMO_TEXTS'));
+
 /// A file of the repository by its path from the root.
 File sourceFile(String relative) => File('$sourceDir/$relative');
 

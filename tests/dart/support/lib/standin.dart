@@ -280,7 +280,11 @@ class StandinControl {
       {SdkThread thread = SdkThread.calling}) {
     final written = jsonEncode([
       for (final argument in arguments)
-        argument is RawText ? {'hex': argument.hex} : argument,
+        switch (argument) {
+          null => {'null': true},
+          RawText(:final hex) => {'hex': hex},
+          _ => argument,
+        },
     ]);
     return _withTexts([utf8.encode(registration), utf8.encode(written)],
         (texts) => _raiseEvent(texts[0], texts[1], thread.index));
