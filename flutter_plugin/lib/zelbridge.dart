@@ -21,7 +21,6 @@
 library;
 
 export 'src/envelope.dart';
-export 'src/envelopes.g.dart';
 export 'src/process_record.dart' show ProcessRecord;
 export 'src/zel_exception.dart';
 export 'src/zelbridge_client.dart' show ReturnedText, ZelBridge;

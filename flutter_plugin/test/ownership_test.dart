@@ -6,6 +6,7 @@ import 'dart:async';
 import 'dart:ffi';
 
 import 'package:zelbridge/zelbridge.dart';
+import 'package:zelbridge/zelbridge_bindings.dart' show NativeTextToString;
 import 'package:zelbridge_test_support/check.dart';
 import 'package:zelbridge_test_support/counting_allocator.dart';
 import 'package:zelbridge_test_support/environment.dart';

@@ -7,6 +7,7 @@ import re
 import sys
 import textwrap
 
+import dart_models  # tools/envelopes, on the path that generate.py sets
 import header
 from dart_text import call, doc_comment
 
@@ -129,7 +130,7 @@ def method_lines(export, export_class):
 
 
 def event_lines(event):
-    kind = f"{event.name}Event"
+    kind = dart_models.class_name(event)
     getter = "on" + event.name[0].upper() + lower_camel([event.name])[1:]
     doc = [
         *wrapped_doc(f"Event {event.callback_type}: {event.raised_when}"),

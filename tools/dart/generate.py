@@ -17,14 +17,14 @@ import difflib
 import pathlib
 import sys
 
-import bindings
-import client
-import export_classes
-import ffigen_config
-import header
-
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "envelopes"))
+
+import bindings  # noqa: E402
 import catalogue  # noqa: E402  (tools/envelopes, found through the path above)
+import client  # noqa: E402
+import export_classes  # noqa: E402
+import ffigen_config  # noqa: E402
+import header  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PLUGIN = "flutter_plugin"

@@ -8,7 +8,6 @@ import 'dart:isolate';
 import 'dart:math';
 
 import 'envelope.dart';
-import 'envelopes.g.dart';
 import 'library_location.dart';
 import 'native_text.dart';
 import 'process_record.dart';

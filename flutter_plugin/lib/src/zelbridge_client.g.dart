@@ -2385,8 +2385,8 @@ mixin _Events on _ClientCore {
   ///
   /// The first subscriber in the process registers the listener
   /// (`DartSetGroupTipsEventCallback`); later ones, in any isolate, do not.
-  Stream<GroupTipsEventEvent> get onGroupTipsEvent =>
-      _eventsOf<GroupTipsEventEvent>(17);
+  Stream<GroupTipsEvent> get onGroupTipsEvent =>
+      _eventsOf<GroupTipsEvent>(17);
 
   /// Event 18: A group's attributes changed.
   ///
@@ -2506,8 +2506,8 @@ mixin _Events on _ClientCore {
   ///
   /// The first subscriber in the process registers the listener
   /// (`DartSetConvEventCallback`); later ones, in any isolate, do not.
-  Stream<ConvEventEvent> get onConvEvent =>
-      _eventsOf<ConvEventEvent>(32);
+  Stream<ConvEvent> get onConvEvent =>
+      _eventsOf<ConvEvent>(32);
 
   /// Event 33: The total count of unread messages changed.
   ///
