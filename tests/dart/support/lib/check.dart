@@ -132,13 +132,19 @@ Future<void> _runAll() async {
     final testStarted = DateTime.now();
     Object? failure;
     StackTrace? trace;
+    // Errors that no Future of the test handles fail it too.
+    final done = Completer<void>();
+    runZonedGuarded(() async {
+      for (final setUp in test.setUps) {
+        await setUp();
+      }
+      await test.body();
+      if (!done.isCompleted) done.complete();
+    }, (error, stack) {
+      if (!done.isCompleted) done.completeError(error, stack);
+    });
     try {
-      await Future.sync(() async {
-        for (final setUp in test.setUps) {
-          await setUp();
-        }
-        await test.body();
-      }).timeout(testTimeout);
+      await done.future.timeout(testTimeout);
     } catch (error, stack) {
       failure = error;
       trace = stack;
