@@ -13,8 +13,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
       GetEnvironmentVariableA("ZELBRIDGE_MARK_PROCESS_DETACH", nullptr, 0) != 0) {
     static const char kMark[] = "zelbridge-test: process detach\n";
     DWORD written = 0;
-    WriteFile(GetStdHandle(STD_ERROR_HANDLE), kMark, sizeof kMark - 1, &written,
-              nullptr);
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), kMark, sizeof kMark - 1, &written, nullptr);
   }
   return TRUE;
 }
