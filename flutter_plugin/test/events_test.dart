@@ -7,6 +7,7 @@ import 'dart:mirrors';
 import 'package:zelbridge/zelbridge.dart';
 import 'package:zelbridge_test_support/check.dart';
 import 'package:zelbridge_test_support/environment.dart';
+import 'package:zelbridge_test_support/process_setup.dart';
 import 'package:zelbridge_test_support/standin.dart';
 
 final standin = StandinControl.open();
@@ -28,9 +29,7 @@ void main() {
 
   setUp(() {
     standin.reset();
-    for (var type = 0; type < 68; type++) {
-      ProcessRecord.instance.clear('listener.$type');
-    }
+    forgetProcessSetUp();
     bridge = ZelBridge.open(libraryPath: bridgeLibraryPath, portName: 'events');
   });
   tearDown(() => bridge.close());

@@ -1,14 +1,16 @@
 // Isolates through the client: two at once each take exactly their own
 // completions and drop the other's; an isolate killed with calls in flight
-// and a listener registered leaves a port behind, which the next generation
-// of the same name unregisters, and that generation drops the dead one's
-// late completions, sets nothing up again and receives the events.
+// and a listener registered leaves its port in the process record, where the
+// next generation of the same name finds it and puts its own; that
+// generation drops the dead one's late completions, sets nothing up again
+// and receives the events.
 import 'dart:async';
 import 'dart:isolate';
 
 import 'package:zelbridge/zelbridge.dart';
 import 'package:zelbridge_test_support/check.dart';
 import 'package:zelbridge_test_support/environment.dart';
+import 'package:zelbridge_test_support/process_setup.dart';
 import 'package:zelbridge_test_support/standin.dart';
 
 final standin = StandinControl.open();
@@ -62,9 +64,7 @@ Future<void> firstGeneration(SendPort report) async {
 void main() {
   setUp(() {
     standin.reset();
-    ProcessRecord.instance
-      ..clear('sdk')
-      ..clear('listener.1');
+    forgetProcessSetUp();
   });
 
   test('two isolates at once each take exactly their own completions',
@@ -105,8 +105,8 @@ void main() {
     main.close();
   });
 
-  test('after an isolate is killed the next generation unregisters its port '
-      'and carries on', () async {
+  test('after an isolate is killed the next generation of its name takes its '
+      'place in the record and carries on', () async {
     standin.setCompletion(CompletionMode.immediate, desc: 'done');
     final reports = ReceivePort();
     final killed = await Isolate.spawn(firstGeneration, reports.sendPort);

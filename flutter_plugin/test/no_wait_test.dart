@@ -7,6 +7,7 @@ import 'package:zelbridge/zelbridge.dart';
 import 'package:zelbridge_test_support/check.dart';
 import 'package:zelbridge_test_support/counting_allocator.dart';
 import 'package:zelbridge_test_support/environment.dart';
+import 'package:zelbridge_test_support/process_setup.dart';
 import 'package:zelbridge_test_support/standin.dart';
 
 final standin = StandinControl.open();
@@ -14,7 +15,7 @@ final standin = StandinControl.open();
 void main() {
   setUp(() {
     standin.reset();
-    ProcessRecord.instance.clear('sdk');
+    forgetProcessSetUp();
   });
 
   test('before initSdk an operation fails at once and reaches no SDK', () async {

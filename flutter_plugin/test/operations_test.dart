@@ -13,6 +13,7 @@ import 'package:zelbridge_test_support/check.dart';
 import 'package:zelbridge_test_support/counting_allocator.dart';
 import 'package:zelbridge_test_support/environment.dart';
 import 'package:zelbridge_test_support/export_table.dart';
+import 'package:zelbridge_test_support/process_setup.dart';
 import 'package:zelbridge_test_support/standin.dart';
 
 final standin = StandinControl.open();
@@ -114,7 +115,7 @@ void main() {
       ..setReadMemberListCompletion(CompletionMode.worker,
           jsonMemberArray: '[]', isFinished: true)
       ..setBufferCounter('id-');
-    ProcessRecord.instance.clear('sdk');
+    forgetProcessSetUp();
     heap = CountingAllocator();
     bridge = ZelBridge.open(
         libraryPath: bridgeLibraryPath, portName: 'operations', allocator: heap);

@@ -10,6 +10,7 @@ import 'package:zelbridge/zelbridge_bindings.dart' show NativeTextToString;
 import 'package:zelbridge_test_support/check.dart';
 import 'package:zelbridge_test_support/counting_allocator.dart';
 import 'package:zelbridge_test_support/environment.dart';
+import 'package:zelbridge_test_support/process_setup.dart';
 import 'package:zelbridge_test_support/standin.dart';
 
 final standin = StandinControl.open();
@@ -31,10 +32,7 @@ void main() {
   setUp(() {
     standin.reset();
     heap = CountingAllocator();
-    ProcessRecord.instance.clear('sdk');
-    for (var type = 0; type < 68; type++) {
-      ProcessRecord.instance.clear('listener.$type');
-    }
+    forgetProcessSetUp();
     bridge = ZelBridge.open(
         libraryPath: bridgeLibraryPath, portName: 'ownership', allocator: heap);
     expect(bridge.initSdk(1, {'sdk': 'config'}), 0);
