@@ -50,7 +50,7 @@ dart_counts() { # ctest-log
 # saying that none was printed.
 load_lines() { # ctest-log
   local found
-  found=$(sed -n 's/^[0-9]*: \(load:.*\)$/\1/p' "$1")
+  found=$(sed -n 's/^[0-9]*: *\(load:.*\)$/\1/p' "$1")
   if [ -n "$found" ]; then
     echo "$found"
   else
