@@ -105,14 +105,30 @@ if [ ${#missing[@]} -ne 0 ]; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
+  # A mirror in the middle of a sync serves index files that do not match
+  # their Release file: try again, and if it keeps failing go on with the
+  # lists that did download. Those may miss one suite for one architecture
+  # (the security updates for i386, say), and the other architecture's
+  # newer versions could then not be installed beside the i386 ones: prefer
+  # the release's own suite over its updates for what this run installs.
+  apt_options=()
+  for attempt in 1 2 3 4; do
+    "${sudo_cmd[@]}" apt-get update -qq && break
+    if [ "$attempt" -eq 4 ]; then
+      codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+      echo "== apt-get update kept failing; installing from the lists it has, $codename's first"
+      apt_options=(-o "APT::Default-Release=$codename")
+    else
+      sleep 20
+    fi
+  done
   if [ ${#native[@]} -ne 0 ]; then
     echo "== installing: ${native[*]}"
-    "${sudo_cmd[@]}" apt-get install -y -qq "${native[@]}"
+    "${sudo_cmd[@]}" apt-get install -y -qq "${apt_options[@]}" "${native[@]}"
   fi
   if [ ${#foreign[@]} -ne 0 ]; then
     echo "== installing: ${foreign[*]}"
-    "${sudo_cmd[@]}" apt-get install -y -qq "${foreign[@]}"
+    "${sudo_cmd[@]}" apt-get install -y -qq "${apt_options[@]}" "${foreign[@]}"
   fi
 fi
 if [ ${#missing_npm[@]} -ne 0 ]; then
