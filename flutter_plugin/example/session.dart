@@ -41,7 +41,6 @@ Future<void> walk(ZelBridge bridge) async {
   say('SDK version ${bridge.getSdkVersion()}');
   bridge.onNetworkStatusListener.listen(
       (event) => say('<- network status ${event.status}: ${event.desc}'));
-  final answers = StreamIterator(bridge.onReceiveNewMsg);
 
   await bridge.setUp(
       sdkAppId: 20240001,
@@ -50,6 +49,8 @@ Future<void> walk(ZelBridge bridge) async {
       userSig: 'demo-user-signature');
   say('-> logged in as ${bridge.getLoginUserId()}');
 
+  // Listened to from here on: alice may answer before the completion is in.
+  final answer = bridge.onReceiveNewMsg.first;
   final sent = bridge.sendMessage('alice', 1, {
     'message_elem_array': [
       {'elem_type': 0, 'text_elem_content': 'Hello Alice, lunch at noon?'},
@@ -58,10 +59,8 @@ Future<void> walk(ZelBridge bridge) async {
   say('-> message ${sent.text} to alice');
   await within(sent.completion, 'the message\'s completion');
   say('<- sent');
-  if (!await within(answers.moveNext(), 'alice\'s answer')) {
-    throw StateError('no answer');
-  }
-  for (final message in answers.current.decodedJsonMsgArray as List) {
+  for (final message
+      in (await within(answer, 'alice\'s answer')).decodedJsonMsgArray as List) {
     final elements = (message as Map)['message_elem_array'] as List;
     say('<- ${message['message_sender']}: '
         '${(elements.first as Map)['text_elem_content']}');
@@ -99,5 +98,4 @@ Future<void> walk(ZelBridge bridge) async {
   await within(bridge.logout(), 'the logout');
   say('-> logged out');
   bridge.unitSdk();
-  await answers.cancel();
 }

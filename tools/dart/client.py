@@ -3,7 +3,6 @@ flutter_plugin/lib/src/zelbridge_client.dart: one per operation export of
 the header, shaped by the export's class in the guide's table, and one
 stream per event kind of the envelope catalogue (tools/envelopes)."""
 
-import re
 import sys
 import textwrap
 
@@ -19,12 +18,9 @@ LIFECYCLE = {"DartInitSDK": "_initializes", "DartUnitSDK": "_uninitializes"}
 UNUSED_PARAMETERS = {"unused_invite_id"}
 
 
-def lower_camel(words):
-    """lowerCamelCase of words, acronyms written as words: "SDK" -> "Sdk"."""
-    parts = []
-    for word in words:
-        parts += re.findall(r"[A-Z]+(?=[A-Z][a-z]|\d|$)|[A-Z]?[a-z]+|[A-Z]+|\d+", word)
-    written = [part.lower() for part in parts]
+def lower_camel(names):
+    """lowerCamelCase of names, acronyms written as words: "SDK" -> "Sdk"."""
+    written = [word.lower() for name in names for word in dart_models.words(name)]
     return written[0] + "".join(part[:1].upper() + part[1:] for part in written[1:])
 
 
@@ -130,7 +126,7 @@ def method_lines(export, export_class):
 
 
 def event_lines(event):
-    kind = dart_models.class_name(event)
+    kind = dart_models.dart_class_name(event)
     getter = "on" + event.name[0].upper() + lower_camel([event.name])[1:]
     doc = [
         *wrapped_doc(f"Event {event.callback_type}: {event.raised_when}"),

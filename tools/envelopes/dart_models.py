@@ -53,6 +53,18 @@ def class_name(event):
     return event.name if event.name.endswith("Event") else event.name + "Event"
 
 
+def words(name):
+    """The words of a catalogue name, an acronym one word: "MsgTTSResponse"
+    -> Msg, TTS, Response."""
+    return re.findall(r"[A-Z]+(?=[A-Z][a-z]|\d|$)|[A-Z]?[a-z]+|[A-Z]+|\d+", name)
+
+
+def dart_class_name(event):
+    """The event's Dart class: the schema's name with acronyms written as
+    words, as Dart names them ("MsgTtsResponseEvent")."""
+    return "".join(word[:1].upper() + word[1:].lower() for word in words(class_name(event)))
+
+
 def dart_string(text):
     escaped = text.replace("\\", "\\\\").replace("'", "\\'").replace("$", "\\$")
     return f"'{escaped}'"
@@ -307,7 +319,7 @@ def event_kind(event):
         if camel(member.name) in EVENT_GETTERS:
             raise ValueError(f"event {event.callback_type}: {member.name} names a common getter")
     return Kind(
-        class_name(event),
+        dart_class_name(event),
         rows + routing,
         {"callback", "callbackType"},
         {},
@@ -434,7 +446,7 @@ def error_class(constants):
 
 
 def event_kind_entry(event):
-    name = class_name(event)
+    name = dart_class_name(event)
     return [
         f"  EventKind<{name}>._(",
         f"    {event.callback_type},",

@@ -213,13 +213,13 @@ const eventKinds = <EventKind>[
     CommunityChangeTopicInfoEvent._read,
     CommunityChangeTopicInfoEvent._from,
   ),
-  EventKind<CommunityReceiveTopicRESTCustomDataEvent>._(
+  EventKind<CommunityReceiveTopicRestCustomDataEvent>._(
     23,
     'CommunityReceiveTopicRESTCustomData',
-    'CommunityReceiveTopicRESTCustomDataEvent',
+    'CommunityReceiveTopicRestCustomDataEvent',
     'DartSetCommunityReceiveTopicRESTCustomDataCallback',
-    CommunityReceiveTopicRESTCustomDataEvent._read,
-    CommunityReceiveTopicRESTCustomDataEvent._from,
+    CommunityReceiveTopicRestCustomDataEvent._read,
+    CommunityReceiveTopicRestCustomDataEvent._from,
   ),
   EventKind<CommunityCreatePermissionGroupEvent>._(
     24,
@@ -565,13 +565,13 @@ const eventKinds = <EventKind>[
     ExperimentalNotifyEvent._read,
     ExperimentalNotifyEvent._from,
   ),
-  EventKind<MsgTTSResponseEvent>._(
+  EventKind<MsgTtsResponseEvent>._(
     67,
     'MsgTTSResponse',
-    'MsgTTSResponseEvent',
+    'MsgTtsResponseEvent',
     'DartSetMsgTTSResponseCallback',
-    MsgTTSResponseEvent._read,
-    MsgTTSResponseEvent._from,
+    MsgTtsResponseEvent._read,
+    MsgTtsResponseEvent._from,
   ),
 ];
 
@@ -1862,14 +1862,14 @@ final class CommunityChangeTopicInfoEvent extends Event {
 ///
 /// Event 23, registered by `DartSetCommunityReceiveTopicRESTCustomDataCallback`
 /// (the SDK's `ZelSetCommunityReceiveTopicRESTCustomDataCallback`).
-final class CommunityReceiveTopicRESTCustomDataEvent extends Event {
-  CommunityReceiveTopicRESTCustomDataEvent._read(EnvelopeReader reader)
+final class CommunityReceiveTopicRestCustomDataEvent extends Event {
+  CommunityReceiveTopicRestCustomDataEvent._read(EnvelopeReader reader)
       : customData = reader.string(',"custom_data":'),
         topicId = reader.string(',"topic_id":'),
         userData = reader.string(',"user_data":'),
         arrivedAsBase64 = reader.arrivedAsBase64;
 
-  CommunityReceiveTopicRESTCustomDataEvent._from(EnvelopeMembers members)
+  CommunityReceiveTopicRestCustomDataEvent._from(EnvelopeMembers members)
       : topicId = members.string('topic_id'),
         customData = members.string('custom_data'),
         userData = members.string('user_data'),
@@ -3974,13 +3974,13 @@ final class ExperimentalNotifyEvent extends Event {
 ///
 /// Event 67, registered by `DartSetMsgTTSResponseCallback` (the SDK's
 /// `ZelSetMsgTTSResponseCallback`).
-final class MsgTTSResponseEvent extends Event {
-  MsgTTSResponseEvent._read(EnvelopeReader reader)
+final class MsgTtsResponseEvent extends Event {
+  MsgTtsResponseEvent._read(EnvelopeReader reader)
       : jsonTtsResponse = reader.string(',"json_tts_response":'),
         userData = reader.string(',"user_data":'),
         arrivedAsBase64 = reader.arrivedAsBase64;
 
-  MsgTTSResponseEvent._from(EnvelopeMembers members)
+  MsgTtsResponseEvent._from(EnvelopeMembers members)
       : jsonTtsResponse = members.string('json_tts_response'),
         userData = members.string('user_data'),
         arrivedAsBase64 = members.arrivedAsBase64;

@@ -2434,8 +2434,8 @@ mixin _Events on _ClientCore {
   /// The first subscriber in the process registers the listener
   /// (`DartSetCommunityReceiveTopicRESTCustomDataCallback`); later ones, in
   /// any isolate, do not.
-  Stream<CommunityReceiveTopicRESTCustomDataEvent> get onCommunityReceiveTopicRestCustomData =>
-      _eventsOf<CommunityReceiveTopicRESTCustomDataEvent>(23);
+  Stream<CommunityReceiveTopicRestCustomDataEvent> get onCommunityReceiveTopicRestCustomData =>
+      _eventsOf<CommunityReceiveTopicRestCustomDataEvent>(23);
 
   /// Event 24: A permission group was created in a community.
   ///
@@ -2787,8 +2787,8 @@ mixin _Events on _ClientCore {
   ///
   /// The first subscriber in the process registers the listener
   /// (`DartSetMsgTTSResponseCallback`); later ones, in any isolate, do not.
-  Stream<MsgTTSResponseEvent> get onMsgTtsResponse =>
-      _eventsOf<MsgTTSResponseEvent>(67);
+  Stream<MsgTtsResponseEvent> get onMsgTtsResponse =>
+      _eventsOf<MsgTtsResponseEvent>(67);
 }
 
 /// Registers the listener of event [callbackType] with [userData].

@@ -48,6 +48,12 @@ String lowerCamel(String name) {
   return first + rest.map((p) => p[0].toUpperCase() + p.substring(1)).join();
 }
 
+/// The schema's name of an event kind's definition: the kind's name, its
+/// acronyms as they stand ("MsgTTSResponseEvent", where the Dart class is
+/// MsgTtsResponseEvent).
+String schemaNameOf(EventKind kind) =>
+    kind.name.endsWith('Event') ? kind.name : '${kind.name}Event';
+
 /// Every kind of envelope with its members, as the schema lists them.
 class EnvelopeContract {
   EnvelopeContract._(this.kinds);
@@ -77,7 +83,7 @@ class EnvelopeContract {
         ReadMemberCompletion() => 'ReadMemberListCompletion',
         ErrorEnvelope(standsForCompletion: true) => 'CompletionError',
         ErrorEnvelope() => 'EventError',
-        Event() => MirrorSystem.getName(reflect(envelope).type.simpleName),
+        Event(:final kind) => schemaNameOf(kind),
       };
 
   /// Checks [envelope], decoded from [posted], against `jsonDecode` of the
@@ -141,7 +147,9 @@ class EnvelopeContract {
     expect(reflectClass(event.runtimeType).getField(#type).reflectee, number,
         '$kind.type');
     expect(event.kind.callbackType, number, '$kind.kind');
-    expect(event.kind.className, kind, '$kind.kind.className');
+    expect(event.kind.className,
+        MirrorSystem.getName(reflect(event).type.simpleName),
+        '$kind.kind.className');
     expect(event.kind.dartType, event.runtimeType, '$kind.kind.dartType');
   }
 
