@@ -186,6 +186,14 @@ abstract class _ClientCore {
   var _count = 0;
   var _dropped = 0;
   var _closed = false;
+  var _sdkSeenInRecord = false;
+
+  /// Whether the SDK has been seen initialised: in the record until it is,
+  /// then remembered until this client shuts it down, so that calls do not
+  /// read the process environment each time (on a plain VM, where reads race
+  /// with another isolate's writes).
+  bool get _sdkSeen =>
+      _sdkSeenInRecord || (_sdkSeenInRecord = _record.has(sdkFlag));
 
   void _start() {
     final leftBehind = _record.portOf(portName);
@@ -220,7 +228,7 @@ abstract class _ClientCore {
   /// Why a call cannot be made now, or null.
   StateError? _refusal({bool needsSdk = true}) {
     if (_closed) return StateError('the bridge is closed');
-    if (needsSdk && !_record.has(sdkFlag)) {
+    if (needsSdk && !_sdkSeen) {
       return StateError('the SDK is not initialised: call initSdk first');
     }
     return null;
@@ -340,13 +348,17 @@ abstract class _ClientCore {
 
   int _initializes(List<Object> texts, int Function(_Texts) call) {
     final result = _neverCompletes(texts, call);
-    if (result == 0) _record.set(sdkFlag);
+    if (result == 0) {
+      _record.set(sdkFlag);
+      _sdkSeenInRecord = true;
+    }
     return result;
   }
 
   int _uninitializes(List<Object> texts, int Function(_Texts) call) {
     final result = _neverCompletes(texts, call);
     _record.clear(sdkFlag);
+    _sdkSeenInRecord = false;
     return result;
   }
 
