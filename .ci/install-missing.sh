@@ -112,14 +112,14 @@ if [ ${#missing[@]} -ne 0 ]; then
   # newer versions could then not be installed beside the i386 ones: prefer
   # the release's own suite over its updates for what this run installs.
   apt_options=()
-  for attempt in 1 2 3 4; do
+  for attempt in 1 2 3; do
     "${sudo_cmd[@]}" apt-get update -qq && break
-    if [ "$attempt" -eq 4 ]; then
+    if [ "$attempt" -eq 3 ]; then
       codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
       echo "== apt-get update kept failing; installing from the lists it has, $codename's first"
       apt_options=(-o "APT::Default-Release=$codename")
     else
-      sleep 20
+      sleep 15
     fi
   done
   if [ ${#native[@]} -ne 0 ]; then
