@@ -23,6 +23,16 @@ Future<ZelBridge> start() => startChat(
       userSig: 'signature',
     );
 
+/// Runs [body] with a chat started as the guide starts it, closed after.
+Future<void> inChat(Future<void> Function(ZelBridge bridge) body) async {
+  final bridge = await start();
+  try {
+    await body(bridge);
+  } finally {
+    bridge.close();
+  }
+}
+
 int callsOf(String function) =>
     standin.journal().where((call) => call.function == function).length;
 
@@ -52,8 +62,7 @@ void main() {
 
   test('a text to alice: sent as given, her answer arrives, nobody read it',
       () async {
-    final bridge = await start();
-    try {
+    await inChat((bridge) async {
       // incomingTexts is listened to before the text is sent, so that
       // alice's answer cannot come first.
       final answer = incomingTexts(bridge).first;
@@ -67,21 +76,16 @@ void main() {
       // The world simulates the list and reads nothing: one page, empty.
       expect(await readers(bridge, message), <Object?>[]);
       expect(callsOf('ZelLogin'), 1, 'logins');
-    } finally {
-      bridge.close();
-    }
+    });
   });
 
   test('a text to someone who is no peer fails with the SDK\'s code',
       () async {
-    final bridge = await start();
-    try {
+    await inChat((bridge) async {
       final failure = await expectThrows<StateError>(
           () => sendText(bridge, 'nobody', 'hello?'));
       check(failure.message.contains('not sent: 7003'), failure.message);
-    } finally {
-      bridge.close();
-    }
+    });
   });
 
   test('a second start in the process initialises and logs in nothing again',
@@ -100,8 +104,7 @@ void main() {
 
   test('the switch over events takes kicked-offline and unread counts apart',
       () async {
-    final bridge = await start();
-    try {
+    await inChat((bridge) async {
       var signedOut = 0;
       final badges = <int>[];
       watch(bridge,
@@ -123,8 +126,6 @@ void main() {
       expect(signedOut, 1, 'kicked-offline events');
       expect(badges.length, 1, 'unread-count events');
       expect(connections.length, 1, 'network status events');
-    } finally {
-      bridge.close();
-    }
+    });
   });
 }

@@ -127,7 +127,7 @@ def method_lines(export, export_class):
 
 def event_lines(event):
     kind = dart_models.dart_class_name(event)
-    getter = "on" + event.name[0].upper() + lower_camel([event.name])[1:]
+    getter = "on" + dart_models.upper_camel(event.name)
     doc = [
         *wrapped_doc(f"Event {event.callback_type}: {event.raised_when}"),
         "",

@@ -59,10 +59,16 @@ def words(name):
     return re.findall(r"[A-Z]+(?=[A-Z][a-z]|\d|$)|[A-Z]?[a-z]+|[A-Z]+|\d+", name)
 
 
+def upper_camel(name):
+    """UpperCamelCase of a catalogue name, acronyms written as words, as Dart
+    names types: "MsgTTSResponse" -> "MsgTtsResponse"."""
+    return "".join(word[:1].upper() + word[1:].lower() for word in words(name))
+
+
 def dart_class_name(event):
-    """The event's Dart class: the schema's name with acronyms written as
-    words, as Dart names them ("MsgTtsResponseEvent")."""
-    return "".join(word[:1].upper() + word[1:].lower() for word in words(class_name(event)))
+    """The event's Dart class: the schema's name written as Dart names types
+    ("MsgTtsResponseEvent")."""
+    return upper_camel(class_name(event))
 
 
 def dart_string(text):
